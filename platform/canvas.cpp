@@ -1,0 +1,229 @@
+#include "canvas.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "palette.h"
+
+namespace platform {
+namespace {
+
+constexpr double kTurn = 2.0 * std::numbers::pi;
+
+struct FaceChoice {
+    const char* family;
+    bool script_l;  // draws "l" as the script small l
+};
+
+FaceChoice choose_face(const std::string& face) {
+    if (face == "Times New Roman") return {"Liberation Serif", false};
+    if (face == "MT Extra") return {"DejaVu Sans", true};
+    return {"IPAGothic", false};  // "ゴシック", "ｺﾞｼｯｸ" and anything unknown
+}
+
+char32_t next_code_point(const std::string& s, std::size_t& i) {
+    unsigned char b = static_cast<unsigned char>(s[i]);
+    char32_t c;
+    std::size_t n;
+    if (b < 0x80) { c = b; n = 1; }
+    else if ((b & 0xE0) == 0xC0) { c = b & 0x1F; n = 2; }
+    else if ((b & 0xF0) == 0xE0) { c = b & 0x0F; n = 3; }
+    else { c = b & 0x07; n = 4; }
+    for (std::size_t k = 1; k < n && i + k < s.size(); ++k) c = (c << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+    i += n;
+    return c;
+}
+
+std::string utf8_of(char32_t c) {
+    std::string out;
+    if (c < 0x80) out += static_cast<char>(c);
+    else if (c < 0x800) { out += static_cast<char>(0xC0 | (c >> 6)); out += static_cast<char>(0x80 | (c & 0x3F)); }
+    else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+    return out;
+}
+
+}  // namespace
+
+double char_box_width(char32_t c) {
+    bool half = c < 0x80 || (c >= 0xFF61 && c <= 0xFF9F);
+    return half ? 0.5 : 1.0;
+}
+
+bool op_bounds(const DrawOp& op, float& x1, float& y1, float& x2, float& y2) {
+    const auto& v = op.v;
+    float pad = op.width / 2.0f;
+    switch (op.kind) {
+        case OpKind::Clear: x1 = 0; y1 = 0; x2 = kPageWidth; y2 = kPageHeight; return true;
+        case OpKind::Segment:
+        case OpKind::Box:
+        case OpKind::FillBox:
+            x1 = std::min(v[0], v[2]) - pad; x2 = std::max(v[0], v[2]) + pad;
+            y1 = std::min(v[1], v[3]) - pad; y2 = std::max(v[1], v[3]) + pad;
+            return true;
+        case OpKind::Circle:
+        case OpKind::Arc:
+        case OpKind::Disc:
+        case OpKind::Sector:
+            x1 = v[0] - v[2] - pad; x2 = v[0] + v[2] + pad;
+            y1 = v[1] - v[2] - pad; y2 = v[1] + v[2] + pad;
+            return true;
+        case OpKind::Polyline:
+        case OpKind::Polygon: {
+            if (v.size() < 2) return false;
+            x1 = x2 = v[0]; y1 = y2 = v[1];
+            for (std::size_t i = 0; i + 1 < v.size(); i += 2) {
+                x1 = std::min(x1, v[i]); x2 = std::max(x2, v[i]);
+                y1 = std::min(y1, v[i + 1]); y2 = std::max(y2, v[i + 1]);
+            }
+            x1 -= pad; y1 -= pad; x2 += pad; y2 += pad;
+            return true;
+        }
+        case OpKind::Text: {
+            double w = 0;
+            for (std::size_t i = 0; i < op.text.size();) w += char_box_width(next_code_point(op.text, i));
+            x1 = v[0]; y1 = v[1];
+            x2 = v[0] + static_cast<float>(w * op.font.size * op.mag_h);
+            y2 = v[1] + op.font.size * op.mag_v;
+            return !op.text.empty();
+        }
+    }
+    return false;
+}
+
+Canvas::Canvas(double scale, bool antialias) : scale_(scale), antialias_(antialias) { make_surface(); }
+
+Canvas::~Canvas() {
+    cairo_destroy(cr_);
+    cairo_surface_destroy(surface_);
+}
+
+int Canvas::pixel_width() const { return static_cast<int>(std::lround(kPageWidth * scale_)); }
+int Canvas::pixel_height() const { return static_cast<int>(std::lround(kPageHeight * scale_)); }
+
+void Canvas::make_surface() {
+    if (cr_) cairo_destroy(cr_);
+    if (surface_) cairo_surface_destroy(surface_);
+    surface_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, pixel_width(), pixel_height());
+    cr_ = cairo_create(surface_);
+    cairo_scale(cr_, scale_, scale_);
+    cairo_set_line_cap(cr_, CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
+    if (!antialias_) cairo_set_antialias(cr_, CAIRO_ANTIALIAS_NONE);
+    cairo_font_options_t* fo = cairo_font_options_create();
+    cairo_font_options_set_antialias(fo, antialias_ ? CAIRO_ANTIALIAS_GRAY : CAIRO_ANTIALIAS_NONE);
+    cairo_font_options_set_hint_style(fo, CAIRO_HINT_STYLE_NONE);
+    cairo_font_options_set_hint_metrics(fo, CAIRO_HINT_METRICS_OFF);
+    cairo_set_font_options(cr_, fo);
+    cairo_font_options_destroy(fo);
+    DrawOp clear;
+    draw(clear);
+}
+
+void Canvas::resize(double scale) {
+    scale_ = scale;
+    make_surface();
+}
+
+void Canvas::set_color(int i) {
+    const Rgb& c = kPalette[static_cast<std::size_t>(std::clamp(i, 0, 15))];
+    cairo_set_source_rgb(cr_, c.r / 255.0, c.g / 255.0, c.b / 255.0);
+}
+
+void Canvas::stroke_and_fill(const DrawOp& op) {
+    if (op.fill >= 0) {
+        set_color(op.fill);
+        cairo_fill_preserve(cr_);
+    }
+    set_color(op.color);
+    cairo_stroke(cr_);
+}
+
+void Canvas::draw(const DrawOp& op) {
+    const auto& v = op.v;
+    cairo_new_path(cr_);
+    cairo_set_line_width(cr_, std::max(op.width, 0.5f));
+    switch (op.kind) {
+        case OpKind::Clear:
+            set_color(15);
+            cairo_paint(cr_);
+            return;
+        case OpKind::Segment:
+            cairo_move_to(cr_, v[0], v[1]);
+            cairo_line_to(cr_, v[2], v[3]);
+            set_color(op.color);
+            cairo_stroke(cr_);
+            return;
+        case OpKind::Box:
+        case OpKind::FillBox:
+            cairo_rectangle(cr_, std::min(v[0], v[2]), std::min(v[1], v[3]), std::abs(v[2] - v[0]), std::abs(v[3] - v[1]));
+            stroke_and_fill(op);
+            return;
+        case OpKind::Circle:
+        case OpKind::Disc:
+            cairo_arc(cr_, v[0], v[1], v[2], 0, kTurn);
+            cairo_close_path(cr_);
+            stroke_and_fill(op);
+            return;
+        case OpKind::Arc:
+        case OpKind::Sector: {
+            bool whole = v[3] == 0.0f && v[4] == 0.0f;
+            double a1 = whole ? 0 : v[3] * kTurn, a2 = whole ? kTurn : v[4] * kTurn;
+            if (op.kind == OpKind::Sector && !whole) cairo_move_to(cr_, v[0], v[1]);
+            cairo_arc(cr_, v[0], v[1], v[2], a1, a2);  // clockwise on screen, through 0 when a2 < a1
+            if (op.kind == OpKind::Sector) cairo_close_path(cr_);
+            stroke_and_fill(op);
+            return;
+        }
+        case OpKind::Polyline:
+        case OpKind::Polygon:
+            for (std::size_t i = 0; i + 1 < v.size(); i += 2) {
+                if (i == 0) cairo_move_to(cr_, v[i], v[i + 1]);
+                else cairo_line_to(cr_, v[i], v[i + 1]);
+            }
+            if (op.kind == OpKind::Polygon) cairo_close_path(cr_);
+            stroke_and_fill(op);
+            return;
+        case OpKind::Text:
+            draw_text(op);
+            return;
+    }
+}
+
+void Canvas::draw_text(const DrawOp& op) {
+    FaceChoice face = choose_face(op.font.face);
+    cairo_select_font_face(cr_, face.family, op.font.italic ? CAIRO_FONT_SLANT_ITALIC : CAIRO_FONT_SLANT_NORMAL,
+                           op.font.bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+    double sx = op.font.size * op.mag_h, sy = op.font.size * op.mag_v;
+    cairo_matrix_t m;
+    cairo_matrix_init_scale(&m, sx, sy);
+    cairo_set_font_matrix(cr_, &m);
+    set_color(op.color);
+    double x = op.v[0];
+    double baseline = op.v[1] + kBaseline * sy;
+    for (std::size_t i = 0; i < op.text.size();) {
+        char32_t c = next_code_point(op.text, i);
+        double w = char_box_width(c) * sx;
+        char32_t shown = (face.script_l && c == U'l') ? U'\u2113' : c;
+        std::string glyph = utf8_of(shown);
+        cairo_move_to(cr_, x, baseline);
+        cairo_show_text(cr_, glyph.c_str());
+        x += w;
+    }
+}
+
+bool Canvas::write_png(const std::string& path) const {
+    cairo_surface_flush(surface_);
+    return cairo_surface_write_to_png(surface_, path.c_str()) == CAIRO_STATUS_SUCCESS;
+}
+
+}  // namespace platform
