@@ -90,6 +90,8 @@ public:
     // the script has run out.
     std::string poll_key();
     int keys_read() const { return keys_read_; }
+    // Headless: appends keys to the script, as if typed ahead.
+    void push_keys(const std::string& keys) { script_ += keys; }
 
     // "HH:MM:SS" of the local time, and the random generator. Tests replace
     // the clock by assigning it.

@@ -1,13 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "harness.h"
+#include "orvane.h"
 #include "telmira.h"
 
-TEST(Smoke, StartsHeadless) {
-    platform::Options o;
-    o.headless = true;
-    o.keep_trace = true;
-    platform::Platform p(o);
-    Telmira t(p, "Telmira"_sj);
-    EXPECT_EQ(t.run(), 0);
-    EXPECT_EQ(t.KAIX, 1056);
+TEST(Programs, StartAndEndWhenTheScriptRunsOut) {
+    EXPECT_EQ(harness::run_program<Telmira>("", "Telmira").status, 0);
+    EXPECT_EQ(harness::run_program<Orvane>("", "Orvane").status, 0);
 }

@@ -14,6 +14,20 @@
 #include "platform.h"
 #include "runtime.h"
 
+// Keeps the caller's line width for one routine: the width is given back on
+// every way out, also when a run-time error leaves the routine.
+class LineWidthKeeper {
+public:
+    explicit LineWidthKeeper(platform::Platform& rt) : rt_(rt), width_(rt.line_width()) {}
+    ~LineWidthKeeper() { rt_.set_line_width(width_); }
+    LineWidthKeeper(const LineWidthKeeper&) = delete;
+    LineWidthKeeper& operator=(const LineWidthKeeper&) = delete;
+
+private:
+    platform::Platform& rt_;
+    float width_;
+};
+
 class Toolkit {
 public:
     Toolkit(platform::Platform& runtime, std::string title);
