@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "drawn_text.h"
 #include "harness.h"
 
 namespace {
@@ -103,6 +104,87 @@ TEST_F(Divisors, FactoriseSplitsIntoPrimesUpTo23) {
     }
     const float primes[] = {2, 3, 5, 7, 11, 13, 17, 19, 23, 29};
     for (int k = 0; k < 10; ++k) EXPECT_EQ(kit.R_A(k + 1), primes[k]);
+}
+
+// One division step of a ladder at x: the divisor, the number, its bar and
+// the quotient, as the ladder's own layout places them (every number ends
+// at x + 30·(width + 1), width the character count of the first number's
+// text, blank included).
+struct Step {
+    const char* divisor;
+    float number, quotient, y;
+};
+
+std::vector<std::string> ladder_trace(float x, float width, const std::vector<Step>& steps) {
+    std::vector<std::string> lines;
+    auto number_at = [&](float n, float y) {
+        const std::string t = basic::STR_S(n);
+        harness::append(lines, harness::drawn_text(x + 30 * (width + 1 - t.size()), y, t, 0));
+    };
+    for (const auto& s : steps) {
+        harness::append(lines, harness::drawn_text(x, s.y, std::string(s.divisor) + ")", 0));
+        number_at(s.number, s.y);
+        platform::DrawOp bar;
+        bar.kind = platform::OpKind::Segment;
+        bar.v = {x + 30, s.y + 46, x + 30 * (width + 1), s.y + 46};
+        bar.width = 3;
+        lines.push_back(bar.str());
+        number_at(s.quotient, s.y + 64);
+    }
+    return lines;
+}
+
+TEST_F(Divisors, DivisionLadderDrawsOneRowPerDivision) {
+    struct Case {
+        float sosu;
+        float width;
+        std::vector<Step> steps;
+        float ytake_after, ta_after;
+    } cases[] = {
+        {12, 3, {{"2", 12, 6, 100}, {"2", 6, 3, 164}}, 228, 3},
+        {8, 2, {{"2", 8, 4, 100}, {"2", 4, 2, 164}}, 228, 2},
+        {360, 4, {{"2", 360, 180, 100}, {"2", 180, 90, 164}, {"2", 90, 45, 228}, {"3", 45, 15, 292},
+                  {"3", 15, 5, 356}}, 420, 5},
+        // the factor above 23 that remains is the last quotient
+        {58, 3, {{"2", 58, 29, 100}}, 164, 29},
+        {4 * 31, 4, {{"2", 124, 62, 100}, {"2", 62, 31, 164}}, 228, 31},
+        // a last prime of exponent 1 adds no step
+        {7, 2, {}, 100, 7},
+        // no prime up to 23: no ladder, and no division by the empty slot
+        {29, 3, {}, 100, 0},
+        {1, 2, {}, 100, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.sosu);
+        kit.SOSU = c.sosu;
+        kit.FACTORISE();
+        kit.TA = 0;
+        kit.XTAKE = 200;
+        kit.YTAKE = 100;
+        kit.NASI = 0;
+        rt.clear_trace();
+        kit.DIVISION_LADDER();
+        EXPECT_EQ(harness::trace_lines(rt.trace()), ladder_trace(200, c.width, c.steps));
+        EXPECT_EQ(kit.YTAKE, c.ytake_after);
+        EXPECT_EQ(kit.TA, c.ta_after);
+        EXPECT_EQ(kit.NASI, 0);
+    }
+}
+
+TEST_F(Divisors, DivisionLadderWaitsAfterEachBarAndQuotient) {
+    rt.push_keys("abcdef");
+    kit.SOSU = 12;
+    kit.FACTORISE();
+    kit.XTAKE = 200;
+    kit.YTAKE = 100;
+    kit.NASI = 1;
+    kit.DIVISION_LADDER();
+    EXPECT_EQ(rt.keys_read(), 4);
+    // the waits' prompt text does not disturb the ladder
+    EXPECT_EQ(kit.YTAKE, 228);
+    EXPECT_EQ(kit.TA, 3);
+    EXPECT_EQ(kit.NASI, 0);
+    EXPECT_EQ(kit.CCC1, 0);
 }
 
 }  // namespace

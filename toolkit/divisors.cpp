@@ -66,3 +66,62 @@ void Toolkit::FACTORISE() {
         P = P + 1;
     }
 }
+
+void Toolkit::DIVISION_LADDER() {
+    // A number with no prime factor up to 23 has no ladder: its first slot
+    // is empty, and dividing by it is no step.
+    if (Q < 1) {
+        NASI = 0;
+        return;
+    }
+    TA = SOSU;
+    TA1 = static_cast<float>(cp932::klen(basic::STR_S(TA)));
+    // The last quotient at the bottom is the last prime itself, unless a
+    // factor above 23 remains: then that factor is, and the last prime takes
+    // all its steps.
+    const bool factor_remains = G_A(10, 1) != 1;
+    II = 1;
+    {
+        const float last = Q;
+        do {
+            A_S = basic::STR_S(G_A(II, 1));
+            REMOVE_SPACES();
+            SO_S = A_S;
+            N = G_A(II, 2);
+            if (II == last && !factor_remains) N = N - 1;
+            // The count is read once (the key wait's prompt text uses N);
+            // a count of 0 takes no step.
+            const float steps = N;
+            for (J = 1; J <= steps; J = J + 1) {
+                CCC1 = 0;
+                X = XTAKE;
+                Y = YTAKE;
+                AA_S = SO_S + ")";
+                DRAW_TEXT();
+
+                TA2 = static_cast<float>(cp932::klen(basic::STR_S(TA)));
+                CCC1 = 0;
+                X = XTAKE + 30 * (TA1 + 1 - TA2);
+                Y = YTAKE;
+                AA_S = basic::STR_S(TA);
+                DRAW_TEXT();
+
+                YTAKE = YTAKE + 46;
+                rt.segment(XTAKE + 30, YTAKE, XTAKE + 30 * (TA1 + 1), YTAKE, 0);
+                if (NASI == 1) WAIT_ANY_KEY();
+
+                TA = basic::DIV(TA, G_A(II, 1));
+                TA2 = static_cast<float>(cp932::klen(basic::STR_S(TA)));
+                YTAKE = YTAKE + 18;
+                CCC1 = 0;
+                X = XTAKE + 30 * (TA1 + 1 - TA2);
+                Y = YTAKE;
+                AA_S = basic::STR_S(TA);
+                DRAW_TEXT();
+                if (NASI == 1) WAIT_ANY_KEY();
+            }
+            II = II + 1;
+        } while (II <= last);
+    }
+    NASI = 0;
+}
