@@ -157,9 +157,22 @@ void Canvas::stroke_and_fill(const DrawOp& op) {
 }
 
 void Canvas::draw(const DrawOp& op) {
+    // The lessons erase by drawing the same shape again in the page colour.
+    // With antialiasing that would leave a faint fringe, so an erasing shape
+    // is drawn without it and one device pixel wider on every side.
+    const bool erasing = antialias_ && op.kind != OpKind::Clear && op.color == 15 && (op.fill < 0 || op.fill == 15);
+    if (erasing) {
+        cairo_save(cr_);
+        cairo_set_antialias(cr_, CAIRO_ANTIALIAS_NONE);
+    }
+    draw_shape(op, erasing ? 2.0 / scale_ : 0.0);
+    if (erasing) cairo_restore(cr_);
+}
+
+void Canvas::draw_shape(const DrawOp& op, double widen) {
     const auto& v = op.v;
     cairo_new_path(cr_);
-    cairo_set_line_width(cr_, std::max(op.width, 0.5f));
+    cairo_set_line_width(cr_, std::max(op.width, 0.5f) + widen);
     switch (op.kind) {
         case OpKind::Clear:
             set_color(15);
@@ -202,12 +215,12 @@ void Canvas::draw(const DrawOp& op) {
             stroke_and_fill(op);
             return;
         case OpKind::Text:
-            draw_text(op);
+            draw_text(op, widen);
             return;
     }
 }
 
-void Canvas::draw_text(const DrawOp& op) {
+void Canvas::draw_text(const DrawOp& op, double widen) {
     FaceChoice face = choose_face(op.font.face);
     cairo_select_font_face(cr_, face.family, op.font.italic ? CAIRO_FONT_SLANT_ITALIC : CAIRO_FONT_SLANT_NORMAL,
                            op.font.bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
@@ -224,7 +237,14 @@ void Canvas::draw_text(const DrawOp& op) {
         char32_t shown = (face.script_l && c == U'l') ? U'\u2113' : c;
         std::string glyph = utf8_of(shown);
         cairo_move_to(cr_, x, baseline);
-        cairo_show_text(cr_, glyph.c_str());
+        if (widen > 0) {
+            cairo_set_line_width(cr_, widen);
+            cairo_text_path(cr_, glyph.c_str());
+            cairo_fill_preserve(cr_);
+            cairo_stroke(cr_);
+        } else {
+            cairo_show_text(cr_, glyph.c_str());
+        }
         x += w;
     }
 }
