@@ -9,4 +9,5 @@ class Telmira : public Toolkit {
 public:
     using Toolkit::Toolkit;
     void MAIN_MENU() override;
+    void MAIN_MENU_BLANK_ENTRY();
 };
