@@ -2,6 +2,8 @@
 
 #include <chrono>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <ctime>
 #include <stdexcept>
 
@@ -221,6 +223,17 @@ void Platform::randomize(int seed) { rng_.seed(static_cast<unsigned>(seed)); }
 float Platform::rnd() {
     float r = std::generate_canonical<float, 24>(rng_);
     return r < 1.0f ? r : 0.0f;
+}
+
+Platform::Pixel Platform::pixel(float x, float y) const {
+    cairo_surface_t* s = canvas_->surface();
+    cairo_surface_flush(s);
+    int px = static_cast<int>(x * canvas_->scale()), py = static_cast<int>(y * canvas_->scale());
+    if (px < 0 || py < 0 || px >= canvas_->pixel_width() || py >= canvas_->pixel_height()) return {-1, -1, -1};
+    const unsigned char* row = cairo_image_surface_get_data(s) + py * cairo_image_surface_get_stride(s);
+    std::uint32_t v;
+    std::memcpy(&v, row + px * 4, 4);
+    return {static_cast<int>((v >> 16) & 0xFF), static_cast<int>((v >> 8) & 0xFF), static_cast<int>(v & 0xFF)};
 }
 
 void Platform::finish() {

@@ -103,6 +103,12 @@ public:
     const std::vector<DrawOp>& trace() const { return trace_; }
     void clear_trace() { trace_.clear(); }
 
+    // The colour of the page at a point (tests look at pixels with it).
+    struct Pixel {
+        int r, g, b;
+    };
+    Pixel pixel(float x, float y) const;
+
     // Writes the final PNG (Options::shot), if one was asked for.
     void finish();
     bool headless() const { return options_.headless; }

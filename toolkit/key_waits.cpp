@@ -1,4 +1,101 @@
 // Key waits, message boxes and small screen routines.
 #include "toolkit.h"
 
+void Toolkit::WAIT_ANY_KEY() {
+    CCC0 = CCC1;
+    DR = rt.line_width();
+    LineWidthKeeper keep(rt);
+    rt.set_line_width(3);
+    rt.fill_box(96, 657, 400, 693, 13, 4);
+    CCC1 = 9;
+    X = 128;
+    Y = 666;
+    AA_S = "何かキーを押して下さい。"_sj;
+    PUT_TEXT();
+    // Nothing is flushed first: a key typed ahead ends the wait at once.
+    do {
+        I_S = rt.poll_key();
+    } while (I_S.empty());
+    rt.fill_box(0, 657, 400, 693, 15, 15);
+    CCC1 = CCC0;
+}
+
+void Toolkit::SHOW_MESSAGE_WAIT() {
+    CCC0 = CCC1;
+    DR = rt.line_width();
+    LineWidthKeeper keep(rt);
+    rt.set_line_width(3);
+    rt.fill_box(16, 657, 496, 693, 13, 4);
+    CCC1 = 9;
+    X = 48;
+    Y = 666;
+    PUT_TEXT();
+    do {
+        I_S = rt.poll_key();
+    } while (I_S.empty());
+    CLOSE_MESSAGE();
+}
+
+void Toolkit::CLOSE_MESSAGE() {
+    rt.fill_box(0, 657, 992, 720, 15, 15);
+    CCC1 = CCC0;
+    rt.set_line_width(DR);
+}
+
+void Toolkit::ASK_NEXT_STEP() {
+    DR = rt.line_width();
+    LineWidthKeeper keep(rt);
+    rt.set_line_width(2);
+    rt.fill_box(96, 639, 400, 675, 13, 12);
+    CCC1 = 9;
+    X = 128;
+    Y = 648;
+    AA_S = "次のステップは１を入力。"_sj;
+    PUT_TEXT();
+    READ_NUMBER();
+    PARSE_NUMBER();
+    rt.fill_box(96, 639, 400, 675, 15, 15);
+}
+
 void Toolkit::CLEAR_MAIN_AREA() { rt.fill_box(0, 54, 1440, 900, 15, 15); }
+
+void Toolkit::CLEAR_STRIP() {
+    X = KAIX + 80;
+    Y = KAIY - 72;
+    rt.fill_box(X, Y, X + 1440, Y + 90, 15, 15);
+}
+
+void Toolkit::VALUES_TO_TEXTS() {
+    I = 1;
+    do {
+        A_S = basic::STR_S(T_A(I));
+        REMOVE_SPACES();
+        T_S_A(I) = A_S;
+        I = I + 1;
+    } while (I <= 80);
+    I = 1;
+    do {
+        A_S = basic::STR_S(F_A(I));
+        REMOVE_SPACES();
+        F_S_A(I) = A_S;
+        I = I + 1;
+    } while (I <= 40);
+}
+
+void Toolkit::KEY_TO_INDEX() {
+    static const char* const keys[] = {"Q", "W", "E", "R", "T", "@", "I", "[", "]", "S"};
+    for (int k = 0; k < 10; ++k) {
+        if (I_S == keys[k]) {
+            FKIG = 1;
+            HHKIG = static_cast<float>(k + 1);
+            return;
+        }
+    }
+    FKIG = 0;
+}
+
+void Toolkit::FLUSH_KEYS() {
+    do {
+        I_S = rt.poll_key();
+    } while (!I_S.empty());
+}

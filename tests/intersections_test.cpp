@@ -1,0 +1,146 @@
+// Foot of a perpendicular, crossing of two lines, common points of circles.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "harness.h"
+
+namespace {
+
+struct IntersectionsTest : harness::KitFixture, ::testing::Test {};
+
+TEST_F(IntersectionsTest, FootOfThePerpendicularAndItsDot) {
+    struct Case {
+        float ax, ay, bx, by, cx, cy, ex, ey;
+        bool general;  // slopes written
+    } cases[] = {
+        {0, 0, 2, 2, 2, 0, 1, 1, true},
+        {3, 0, 3, 10, 10, 7, 3, 7, false},   // upright line
+        {0, 5, 20, 5, 10, 7, 10, 5, false},  // level line
+        {4, 4, 4, 4, 10, 7, 4, 7, false},    // one point: taken as upright
+        {100, 300, 300, 100, 100, 100, 200, 200, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "A (" << c.ax << "," << c.ay << ") B (" << c.bx << "," << c.by << ")");
+        rt.clear_trace();
+        kit.AA1 = kit.BB1 = kit.AA2 = kit.BB2 = 77;
+        kit.AX = c.ax, kit.AY = c.ay, kit.BX = c.bx, kit.BY = c.by, kit.CX = c.cx, kit.CY = c.cy;
+        kit.FOOT_OF_PERPENDICULAR();
+        EXPECT_NEAR(kit.EX, c.ex, 1e-4);
+        EXPECT_NEAR(kit.EY, c.ey, 1e-4);
+        if (!c.general) {
+            EXPECT_EQ(kit.AA1 + kit.BB1 + kit.AA2 + kit.BB2, 4 * 77);
+        }
+        ASSERT_EQ(rt.trace().size(), 1u);
+        const auto& dot = rt.trace()[0];
+        EXPECT_EQ(dot.kind, platform::OpKind::Disc);
+        EXPECT_EQ(dot.color, 15);
+        EXPECT_EQ(dot.fill, 15);
+        EXPECT_EQ(dot.v, (std::vector<float>{kit.EX, kit.EY, 2}));
+    }
+    // The worked example's slopes.
+    kit.AX = 0, kit.AY = 0, kit.BX = 2, kit.BY = 2, kit.CX = 2, kit.CY = 0;
+    kit.FOOT_OF_PERPENDICULAR();
+    EXPECT_EQ(kit.AA1, 1);
+    EXPECT_EQ(kit.BB1, 0);
+    EXPECT_EQ(kit.AA2, -1);
+    EXPECT_EQ(kit.BB2, 2);
+}
+
+TEST_F(IntersectionsTest, CrossingOfTwoLines) {
+    constexpr float kOld = -5;  // results before the call
+    struct Case {
+        const char* name;
+        float ax, ay, bx, by, cx, cy, dx, dy;
+        bool found;
+        float x, y;
+    } cases[] = {
+        {"oblique", 0, 0, 4, 4, 0, 4, 4, 0, true, 2, 2},
+        {"AB upright", 3, 0, 3, 10, 0, 0, 6, 6, true, 3, 3},
+        {"AB level, CD upright", 0, 5, 10, 5, 7, 0, 7, 9, true, 7, 5},
+        {"AB upright, CD level", 7, 0, 7, 9, 0, 5, 10, 5, true, 7, 5},
+        {"A and B one point: level", 2, 6, 2, 6, 0, 0, 3, 3, true, 6, 6},
+        {"slope 1000 is not upright", 0, 0, 1, 1000, 0, 500, 10, 500, true, 0.5f, 500},
+        {"slope 1000 meets an upright line", 0, 0, 1, 1000, 2, 0, 2, 9, true, 2, 2000},
+        {"two upright lines", 1, 0, 1, 9, 4, 0, 4, 9, false, 4, kOld},
+        {"two level lines", 0, 1, 9, 1, 0, 4, 9, 4, false, kOld, kOld},
+        {"two parallel oblique lines", 0, 0, 2, 1, 0, 3, 2, 4, false, kOld, kOld},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        kit.AX2 = kit.AY2 = kOld;
+        kit.AX = c.ax, kit.AY = c.ay, kit.BX = c.bx, kit.BY = c.by;
+        kit.CX = c.cx, kit.CY = c.cy, kit.DX = c.dx, kit.DY = c.dy;
+        EXPECT_EQ(kit.INTERSECT_LINES(), c.found);
+        EXPECT_NEAR(kit.AX2, c.x, 1e-4);
+        EXPECT_NEAR(kit.AY2, c.y, 1e-3);
+    }
+    EXPECT_TRUE(rt.trace().empty());
+}
+
+TEST_F(IntersectionsTest, SlopesAndInterceptsAreLeftForTheLessons) {
+    kit.AX = 0, kit.AY = 0, kit.BX = 4, kit.BY = 4, kit.CX = 0, kit.CY = 4, kit.DX = 4, kit.DY = 0;
+    kit.INTERSECT_LINES();
+    EXPECT_EQ(kit.A1, 1);
+    EXPECT_EQ(kit.B1, 0);
+    EXPECT_EQ(kit.A2, -1);
+    EXPECT_EQ(kit.B2, 4);
+    // An upright line keeps the marker slope and leaves its intercept alone.
+    kit.B1 = 42;
+    kit.AX = 3, kit.AY = 0, kit.BX = 3, kit.BY = 10, kit.CX = 0, kit.CY = 0, kit.DX = 6, kit.DY = 6;
+    kit.INTERSECT_LINES();
+    EXPECT_EQ(kit.A1, 1000);
+    EXPECT_EQ(kit.B1, 42);
+}
+
+// Common points of two circles by the pair RADICAL_AXIS, CIRCLE_LINE_POINTS.
+struct Circles {
+    float x1, y1, r1, x2, y2, r2;
+};
+
+TEST_F(IntersectionsTest, CommonPointsOfTwoCircles) {
+    struct Case {
+        const char* name;
+        Circles c;
+        float x3, y3, x4, y4;
+    } cases[] = {
+        // Centres level, the second to the right: X3 is the point to the
+        // left of that way as seen on screen (above), X4 the one below.
+        {"crossing", {100, 100, 50, 160, 100, 50}, 130, 60, 130, 140},
+        {"touching", {100, 100, 50, 200, 100, 50}, 150, 100, 150, 100},
+        {"line through the first centre", {0, 0, 5, 0, 10, 11.180340f}, 5, 0, -5, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        kit.X1 = c.c.x1, kit.Y1 = c.c.y1, kit.RR1 = c.c.r1, kit.X2 = c.c.x2, kit.Y2 = c.c.y2, kit.RR2 = c.c.r2;
+        kit.RADICAL_AXIS();
+        kit.CIRCLE_LINE_POINTS();
+        EXPECT_NEAR(kit.X3, c.x3, 1e-3);
+        EXPECT_NEAR(kit.Y3, c.y3, 1e-3);
+        EXPECT_NEAR(kit.X4, c.x4, 1e-3);
+        EXPECT_NEAR(kit.Y4, c.y4, 1e-3);
+        EXPECT_EQ(kit.X1, c.c.x1);  // inputs untouched
+        EXPECT_EQ(kit.RR2, c.c.r2);
+    }
+}
+
+TEST_F(IntersectionsTest, CirclesThatDoNotMeetLeaveThePointsAlone) {
+    const Circles cases[] = {
+        {100, 100, 50, 100, 100, 80},  // one centre
+        {100, 100, 50, 300, 100, 50},  // apart
+        {100, 100, 50, 110, 100, 10},  // one inside the other
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "second centre (" << c.x2 << "," << c.y2 << ") radius " << c.r2);
+        kit.X3 = kit.Y3 = kit.X4 = kit.Y4 = -7;
+        kit.X1 = c.x1, kit.Y1 = c.y1, kit.RR1 = c.r1, kit.X2 = c.x2, kit.Y2 = c.y2, kit.RR2 = c.r2;
+        kit.RADICAL_AXIS();
+        kit.CIRCLE_LINE_POINTS();
+        EXPECT_EQ(kit.X3, -7);
+        EXPECT_EQ(kit.Y3, -7);
+        EXPECT_EQ(kit.X4, -7);
+        EXPECT_EQ(kit.Y4, -7);
+    }
+}
+
+}  // namespace

@@ -1,0 +1,140 @@
+// The platform's drawing rules, checked on the trace and on the page's pixels.
+#include <gtest/gtest.h>
+
+#include "harness.h"
+#include "palette.h"
+
+namespace {
+
+using platform::OpKind;
+using platform::Platform;
+
+bool is_white(Platform::Pixel p) { return p.r == 255 && p.g == 255 && p.b == 255; }
+bool is_colour(Platform::Pixel p, int c) {
+    const auto& rgb = platform::kPalette[c];
+    return p.r == rgb.r && p.g == rgb.g && p.b == rgb.b;
+}
+
+struct Page {
+    Platform rt{harness::headless_options()};
+    Page() { rt.set_line_width(3); }
+};
+
+}  // namespace
+
+TEST(Arcs, RangesGrowClockwiseAndRunThroughZeroWhenTheEndIsSmaller) {
+    // On screen, clockwise from +x: 0.25 points down, 0.5 left, 0.75 up.
+    struct Case {
+        float start, end;
+        bool right, down, left, up;
+    } cases[] = {
+        {0.0f, 0.0f, true, true, true, true},      // the whole circle
+        {0.9f, 0.1f, true, false, false, false},   // through 0: the right side
+        {0.1f, 0.9f, false, true, true, true},     // not through 0
+        {0.2f, 0.3f, false, true, false, false},   // around straight down
+        {0.7f, 0.8f, false, false, false, true},   // around straight up
+        {1.2f, 1.3f, false, true, false, false},   // a turn beyond: modulo 1
+        {-0.3f, -0.2f, false, false, false, true}, // below 0: modulo 1
+        {0.4f, 0.4f, false, false, false, false},  // an empty range draws nothing
+    };
+    for (const Case& c : cases) {
+        Page page;
+        page.rt.arc(200, 200, 100, 4, c.start, c.end);
+        auto ink = [&](float x, float y) { return is_colour(page.rt.pixel(x, y), 4); };
+        EXPECT_EQ(ink(300, 200), c.right) << c.start << " " << c.end;
+        EXPECT_EQ(ink(200, 300), c.down) << c.start << " " << c.end;
+        EXPECT_EQ(ink(100, 200), c.left) << c.start << " " << c.end;
+        EXPECT_EQ(ink(200, 100), c.up) << c.start << " " << c.end;
+    }
+}
+
+TEST(Arcs, TraceKeepsTheRangeTakenModuloOne) {
+    Page page;
+    page.rt.arc(100, 100, 50, 2, 1.25f, 0.5f);
+    page.rt.arc(100, 100, 50, 2, 0, 0);
+    page.rt.arc(100, 100, 0, 2, 0.1f, 0.2f);  // no radius: nothing
+    ASSERT_EQ(page.rt.trace().size(), 2u);
+    EXPECT_EQ(page.rt.trace()[0].str(), "arc 100 100 50 0.25 0.5 c=2 w=3");
+    EXPECT_EQ(page.rt.trace()[1].str(), "circle 100 100 50 c=2 w=3");
+}
+
+TEST(Sectors, FillTheNarrowSideBetweenTheirEnds) {
+    Page page;
+    page.rt.sector(300, 300, 100, 0, 12, 0.95f, 0.05f);  // 36 degrees around +x
+    EXPECT_TRUE(is_colour(page.rt.pixel(370, 300), 12));
+    EXPECT_TRUE(is_white(page.rt.pixel(230, 300)));
+    EXPECT_TRUE(is_white(page.rt.pixel(300, 370)));
+    page.rt.sector(300, 600, 100, 0, 12, 0.05f, 0.95f);  // all but that wedge
+    EXPECT_TRUE(is_white(page.rt.pixel(370, 600)));
+    EXPECT_TRUE(is_colour(page.rt.pixel(230, 600), 12));
+    EXPECT_EQ(page.rt.trace()[0].str(), "sector 300 300 100 0.95 0.05 c=0 f=12 w=3");
+}
+
+TEST(Boxes, FillAndBorderColours) {
+    Page page;
+    page.rt.set_line_width(2);
+    page.rt.fill_box(100, 100, 200, 150, 13, 4);
+    EXPECT_TRUE(is_colour(page.rt.pixel(150, 125), 4));
+    EXPECT_TRUE(is_colour(page.rt.pixel(100, 125), 13));
+    EXPECT_TRUE(is_white(page.rt.pixel(150, 160)));
+    EXPECT_EQ(page.rt.trace()[0].str(), "fillbox 100 100 200 150 c=13 f=4 w=2");
+}
+
+TEST(Text, FillsItsBoxFromTheTopLeftScaledByTheMagnification) {
+    // "■" is a plain full-width glyph box: its ink must lie within the
+    // character's box (size 40: 40 x 40, magnified 2 x 1: 80 x 40) and
+    // reach across most of it.
+    struct Case {
+        float mag_h, mag_v;
+    } cases[] = {{1, 1}, {2, 1}, {1, 2}};
+    for (const Case& c : cases) {
+        Page page;
+        page.rt.set_font_size(40);
+        page.rt.text(100, 200, "■"_sj, 0, c.mag_h, c.mag_v);
+        const float w = 40 * c.mag_h, h = 40 * c.mag_v;
+        float min_x = 1e9f, max_x = -1, min_y = 1e9f, max_y = -1;
+        for (int y = 150; y < 350; ++y)
+            for (int x = 50; x < 250; ++x)
+                if (!is_white(page.rt.pixel(x, y))) {
+                    min_x = std::min<float>(min_x, x); max_x = std::max<float>(max_x, x);
+                    min_y = std::min<float>(min_y, y); max_y = std::max<float>(max_y, y);
+                }
+        EXPECT_GE(min_x, 100) << c.mag_h << "x" << c.mag_v;
+        EXPECT_LE(max_x, 100 + w);
+        EXPECT_GE(min_y, 200);
+        EXPECT_LE(max_y, 200 + h);
+        EXPECT_GT(max_x - min_x, 0.7f * w);
+        EXPECT_GT(max_y - min_y, 0.7f * h);
+    }
+}
+
+TEST(Text, TraceGivesFontMagnificationAndUtf8Text) {
+    Page page;
+    page.rt.set_font_name("ゴシック"_sj);
+    page.rt.set_font_bold(true);
+    page.rt.text(128, 666, "何"_sj, 9, 1, 2);
+    page.rt.text(0, 1800, "見えない"_sj, 9);  // below the page: never shown, never traced
+    ASSERT_EQ(page.rt.trace().size(), 1u);
+    EXPECT_EQ(page.rt.trace()[0].str(),
+              "text 128 666 c=9 w=3 font=ゴシック size=16 bold=1 italic=0 mag=1x2 \"何\"");
+    EXPECT_TRUE(is_white(page.rt.pixel(10, 899)));
+}
+
+TEST(Drawing, BadColoursAndNonFiniteCoordinatesAreRunTimeErrors) {
+    Page page;
+    EXPECT_THROW(page.rt.segment(0, 0, 10, 10, 16), basic::RuntimeError);
+    EXPECT_THROW(page.rt.segment(0, 0, 10, 10, -1), basic::RuntimeError);
+    EXPECT_THROW(page.rt.segment(0, std::nanf(""), 10, 10, 1), basic::RuntimeError);
+    EXPECT_THROW(page.rt.circle(0, 0, INFINITY, 1), basic::RuntimeError);
+    EXPECT_THROW(page.rt.text(INFINITY, 0, "a", 1), basic::RuntimeError);
+    EXPECT_TRUE(page.rt.trace().empty());
+}
+
+TEST(Keys, ComeFromTheScriptInOrderAndItsEndEndsTheProgram) {
+    Platform rt{harness::headless_options("1\r\x1c")};
+    EXPECT_EQ(rt.poll_key(), "1");
+    EXPECT_EQ(rt.poll_key(), "\r");
+    EXPECT_EQ(rt.poll_key(), "\x1c");
+    EXPECT_EQ(rt.keys_read(), 3);
+    EXPECT_THROW(rt.poll_key(), platform::ProgramEnd);
+}

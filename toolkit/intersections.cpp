@@ -1,0 +1,86 @@
+// Points of the figures found by computation: the foot of a perpendicular,
+// the crossing of two lines and the common points of two circles. Lines are
+// held as y = slope·x + intercept in screen units.
+#include "toolkit.h"
+
+void Toolkit::FOOT_OF_PERPENDICULAR() {
+    if (BX == AX) {
+        EX = AX;
+        EY = CY;
+    } else if (BY == AY) {
+        EX = CX;
+        EY = AY;
+    } else {
+        AA1 = basic::DIV(BY - AY, BX - AX);
+        BB1 = AY - AA1 * AX;
+        AA2 = basic::DIV(-1, AA1);
+        BB2 = CY - AA2 * CX;
+        EX = basic::DIV(BB2 - BB1, AA1 - AA2);
+        EY = basic::DIV(AA1 * BB2 - AA2 * BB1, AA1 - AA2);
+    }
+    rt.disc(EX, EY, 2, 15, 15);
+}
+
+bool Toolkit::INTERSECT_LINES() {
+    // A vertical line has no slope: its slope variable holds the marker 1000
+    // for the lessons, but it is told apart by its own flag, so that a line
+    // whose slope happens to be 1000 is not taken for a vertical one.
+    bool ab_vertical = false, cd_vertical = false;
+    if (AY == BY) {
+        A1 = 0;
+        B1 = AY;
+    } else if (AX == BX) {
+        A1 = 1000;
+        AX2 = AX;
+        ab_vertical = true;
+    } else {
+        A1 = basic::DIV(BY - AY, BX - AX);
+        B1 = AY - A1 * AX;
+    }
+    if (CY == DY) {
+        A2 = 0;
+        B2 = CY;
+    } else if (CX == DX) {
+        A2 = 1000;
+        AX2 = CX;
+        cd_vertical = true;
+    } else {
+        A2 = basic::DIV(DY - CY, DX - CX);
+        B2 = CY - A2 * CX;
+    }
+    // Parallel lines: the earlier results stay.
+    if (ab_vertical && cd_vertical) return false;
+    if (!ab_vertical && !cd_vertical && A1 == A2) return false;
+    if (ab_vertical) {
+        AY2 = A2 * AX2 + B2;
+        return true;
+    }
+    if (cd_vertical) {
+        AY2 = A1 * AX2 + B1;
+        return true;
+    }
+    AX2 = basic::DIV(B1 - B2, A2 - A1);
+    AY2 = basic::DIV(B1 * (A2 - A1) - A1 * (B2 - B1), A2 - A1);
+    return true;
+}
+
+void Toolkit::RADICAL_AXIS() {
+    // The difference of the two circles' equations: A·x + B·y + C = 0.
+    A = 2 * (X2 - X1);
+    B = 2 * (Y2 - Y1);
+    C = (X1 + X2) * (X1 - X2) + (Y1 + Y2) * (Y1 - Y2) + (RR1 + RR2) * (RR2 - RR1);
+}
+
+void Toolkit::CIRCLE_LINE_POINTS() {
+    D = A * X1 + B * Y1 + C;
+    const float n = A * A + B * B;
+    const float under_root = RR1 * RR1 * n - D * D;
+    // Concentric circles give no line, and a line that misses the circle no
+    // points: the earlier points stay.
+    if (n == 0 || under_root < 0) return;
+    const float s = basic::SQR(under_root);
+    X3 = X1 + basic::DIV(-A * D + B * s, n);
+    Y3 = Y1 + basic::DIV(-B * D - A * s, n);
+    X4 = X1 + basic::DIV(-A * D - B * s, n);
+    Y4 = Y1 + basic::DIV(-B * D + A * s, n);
+}
