@@ -1,5 +1,7 @@
-// The 16 palette colours. 0 is black and 15 the white page; the others are
-// chosen to read well on white.
+// The 16 palette colours. 0 is black and 15 the white page. The others are
+// chosen for the pairs the lessons draw: texts on white (3, 4, 5, 7, 13),
+// light text 9 on the key-wait and next-step boxes (fills 4 and 12), text 5
+// in cells filled with 13, marks and dots in 9 on white.
 #pragma once
 
 #include <array>
@@ -13,20 +15,20 @@ struct Rgb {
 
 constexpr std::array<Rgb, 16> kPalette = {{
     {0, 0, 0},        // 0 black
-    {0, 0, 170},      // 1 blue
-    {0, 128, 0},      // 2 green
-    {0, 128, 160},    // 3 teal
-    {200, 0, 0},      // 4 red
-    {150, 0, 150},    // 5 purple
+    {0, 0, 160},      // 1 dark blue
+    {180, 0, 0},      // 2 dark red
+    {0, 115, 140},    // 3 teal: headings, lines
+    {20, 60, 160},    // 4 blue: text on white, the key-wait box
+    {110, 0, 120},    // 5 purple: typed digits, text in cells
     {150, 90, 0},     // 6 brown
-    {110, 110, 110},  // 7 grey
-    {170, 170, 170},  // 8 light grey
-    {40, 80, 255},    // 9 bright blue
-    {0, 170, 0},      // 10 bright green
-    {0, 170, 200},    // 11 cyan
-    {255, 60, 60},    // 12 bright red
-    {220, 0, 200},    // 13 magenta
-    {230, 200, 0},    // 14 yellow
+    {90, 90, 90},     // 7 dark grey
+    {150, 150, 150},  // 8 grey
+    {255, 150, 0},    // 9 orange: dots, highlights, text on dark boxes
+    {0, 150, 0},      // 10 green
+    {0, 160, 200},    // 11 cyan
+    {0, 110, 70},     // 12 dark green: the next-step box
+    {235, 120, 190},  // 13 pink: cell fills, box borders
+    {200, 230, 205},  // 14 pale green: graph paper
     {255, 255, 255},  // 15 white: the page
 }};
 

@@ -130,10 +130,12 @@ void Platform::sector(float cx, float cy, float r, int border, int fill, float s
     basic::finite(start, w);
     basic::finite(end, w);
     if (basic::finite(r, w) <= 0.0f) return;
+    // Only a range given as 0 and 0 is the whole circle; any other pair that
+    // is equal modulo a turn (1 and 1: two arms pointing the same way) is empty.
+    bool whole = start == 0.0f && end == 0.0f;
     start = turn_fraction(start);
     end = turn_fraction(end);
-    bool whole = start == 0.0f && end == 0.0f;
-    if (!whole && start == end) return;  // an empty range draws nothing
+    if (!whole && start == end) return;
     if (whole) {
         op.kind = fill < 0 ? OpKind::Circle : OpKind::Disc;
         op.v = {cx, cy, r};

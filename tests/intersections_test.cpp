@@ -143,4 +143,66 @@ TEST_F(IntersectionsTest, CirclesThatDoNotMeetLeaveThePointsAlone) {
     }
 }
 
+// The two construction figures of the application lessons make their points
+// this way: A and B on the grid, the centre O 3·√3/2 grid units from AB's
+// midpoint a quarter turn counter-clockwise from the way towards A.
+struct Pt {
+    float x, y;
+};
+
+Pt centre_off_chord(harness::Kit& kit, Pt a, Pt b, float b_units) {
+    const Pt m{(a.x + b.x) / 2, (a.y + b.y) / 2};
+    kit.ZX0 = m.x, kit.ZY0 = m.y, kit.ZX1 = a.x, kit.ZY1 = a.y;
+    kit.DIRECTION_ANGLE();
+    const float turn = 90 * kit.PI / 180 + kit.HHP;
+    return {m.x + kit.SIZE * b_units * std::cos(turn), m.y - kit.SIZE * b_units * std::sin(turn)};
+}
+
+Pt grid(const harness::Kit& kit, float x, float y) { return {kit.GX0 + kit.SIZE * x, kit.GY0 - kit.SIZE * y}; }
+
+float dist(Pt p, Pt q) { return std::sqrt((p.x - q.x) * (p.x - q.x) + (p.y - q.y) * (p.y - q.y)); }
+
+TEST_F(IntersectionsTest, ShipPositionFigure) {
+    kit.GGX = 600, kit.GGY = 50, kit.YOKO = 12, kit.TATE = 10, kit.SIZE = 50, kit.CCC2 = 15;
+    kit.DRAW_GRID();
+    const Pt a = grid(kit, 4.2f, 6.3f), b = grid(kit, 5.6f, 8.4f), c = grid(kit, 8.6f, 5.7f), d = grid(kit, 5.3f, 1.5f);
+    const Pt o = centre_off_chord(kit, a, b, 3 * std::sqrt(3.0f) / 2);
+    const Pt o2{(c.x + d.x) / 2, (c.y + d.y) / 2};
+    kit.X1 = o.x, kit.Y1 = o.y, kit.RR1 = dist(o, a);
+    kit.X2 = o2.x, kit.Y2 = o2.y, kit.RR2 = dist(o2, c);
+    kit.RADICAL_AXIS();
+    EXPECT_NEAR(kit.A, -11.172f, 0.01);
+    EXPECT_NEAR(kit.B, 230.884f, 0.01);
+    EXPECT_NEAR(kit.C, -6.4508e4f, 1);
+    kit.CIRCLE_LINE_POINTS();
+    EXPECT_NEAR(kit.D, -16383, 2);  // signed: the centre's side of the line
+    EXPECT_NEAR(kit.X4, 823.98f, 0.01);  // the ship, in the sea
+    EXPECT_NEAR(kit.Y4, 319.27f, 0.01);
+    EXPECT_NEAR(kit.X3, 1075.34f, 0.01);  // on land
+    EXPECT_NEAR(kit.Y3, 331.43f, 0.01);
+}
+
+TEST_F(IntersectionsTest, ThirtyDegreeArcFigure) {
+    kit.GGX = 720, kit.GGY = 50, kit.YOKO = 7, kit.TATE = 7, kit.SIZE = 70, kit.CCC2 = 15;
+    kit.DRAW_GRID();
+    const Pt a = grid(kit, 1, 5.5f), b = grid(kit, 4, 6.5f), p3 = grid(kit, 6.5f, 3),
+             p4 = grid(kit, 8.5f, 3 + 0.666667f);
+    const Pt o = centre_off_chord(kit, a, b, 3 * std::sqrt(3.0f) / 2);
+    EXPECT_NEAR(o.x, 952.5f, 0.1);
+    EXPECT_NEAR(o.y, 292.5f, 0.1);
+    kit.ZX0 = p3.x, kit.ZY0 = p3.y, kit.ZX1 = p4.x, kit.ZY1 = p4.y;
+    kit.DIRECTION_ANGLE();
+    const float turn = 90 * kit.PI / 180 + kit.HHP;
+    const Pt p12{p4.x + kit.SIZE * 2.1f * std::cos(turn), p4.y - kit.SIZE * 2.1f * std::sin(turn)};
+    const Pt p6{(p3.x + p12.x) / 2, (p3.y + p12.y) / 2};
+    kit.X1 = o.x, kit.Y1 = o.y, kit.RR1 = 3 * kit.SIZE;
+    kit.X2 = p6.x, kit.Y2 = p6.y, kit.RR2 = dist(p6, p12);
+    kit.RADICAL_AXIS();
+    kit.CIRCLE_LINE_POINTS();
+    EXPECT_NEAR(kit.X4, 1160.5f, 0.1);  // P
+    EXPECT_NEAR(kit.Y4, 321.2f, 0.1);
+    EXPECT_NEAR(kit.X3, 1132.2f, 0.1);
+    EXPECT_NEAR(kit.Y3, 183.8f, 0.1);
+}
+
 }  // namespace

@@ -36,6 +36,8 @@ TEST(Arcs, RangesGrowClockwiseAndRunThroughZeroWhenTheEndIsSmaller) {
         {1.2f, 1.3f, false, true, false, false},   // a turn beyond: modulo 1
         {-0.3f, -0.2f, false, false, false, true}, // below 0: modulo 1
         {0.4f, 0.4f, false, false, false, false},  // an empty range draws nothing
+        {1.0f, 1.0f, false, false, false, false},  // equal modulo a turn: empty, not whole
+        {1.0f, 0.0f, false, false, false, false},
     };
     for (const Case& c : cases) {
         Page page;

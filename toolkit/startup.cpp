@@ -30,10 +30,7 @@ void Toolkit::START_UP() {
     rt.set_font_size(16);
     rt.set_line_width(3);
 
-    // The seed is hours + minutes + seconds of the clock, 0 to 141.
-    const std::string t1 = rt.clock(), t2 = rt.clock(), t3 = rt.clock();
-    A = basic::VAL(cp932::mid(t1, 1, 2)) + basic::VAL(cp932::mid(t2, 4, 2)) + basic::VAL(cp932::right(t3, 2));
-    rt.randomize(basic::CINT(A));
+    RESEED_RANDOM();
 
     CCC1 = 4;
     KAIX = 1056;

@@ -1,0 +1,37 @@
+// What the formula-text renderer draws for a text at a place, taken from a
+// toolkit of its own: routines that place formula texts are checked by
+// comparing their trace with these lines, so the checks hold whatever the
+// renderer's glyph advances are.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "harness.h"
+
+namespace harness {
+
+inline std::vector<std::string> trace_lines(const std::vector<platform::DrawOp>& trace) {
+    std::vector<std::string> lines;
+    for (const auto& op : trace) lines.push_back(op.str());
+    return lines;
+}
+
+// The trace lines of DRAW_TEXT for `sjis` with its top left at (x, y) in
+// colour c and line width w.
+inline std::vector<std::string> drawn_text(float x, float y, const std::string& sjis, float c, float w = 3) {
+    KitFixture ref;
+    ref.rt.set_line_width(w);
+    ref.kit.X = x;
+    ref.kit.Y = y;
+    ref.kit.CCC1 = c;
+    ref.kit.AA_S = sjis;
+    ref.kit.DRAW_TEXT();
+    return trace_lines(ref.rt.trace());
+}
+
+inline void append(std::vector<std::string>& to, const std::vector<std::string>& lines) {
+    to.insert(to.end(), lines.begin(), lines.end());
+}
+
+}  // namespace harness

@@ -1,0 +1,151 @@
+// The coordinate plane: graph paper for a range of values on each axis, the
+// axes with their labels, the scaled values beside them, and plotted points.
+#include <cmath>
+
+#include "number_text.h"
+#include "toolkit.h"
+
+namespace {
+
+// Every fifth line of the graph paper is thick and numbered. A count that
+// is not whole (a range end that is no whole multiple of the scale) is
+// taken to the nearest whole number for this test.
+bool is_fifth(float count) { return std::fmod(std::nearbyint(count), 5.0f) == 0; }
+
+}  // namespace
+
+void Toolkit::DRAW_AXES() {
+    LineWidthKeeper keep(rt);
+    DR = rt.line_width();
+
+    if (BAIX == 0) BAIX = 1;
+    else if (BAIX < 0) BAIX = std::fabs(BAIX);
+    if (BAIY == 0) BAIY = 1;
+    else if (BAIY < 0) BAIY = std::fabs(BAIY);
+    AA1 = basic::DIV(AA1, BAIX);
+    AA2 = basic::DIV(AA2, BAIX);
+    BB1 = basic::DIV(BB1, BAIY);
+    BB2 = basic::DIV(BB2, BAIY);
+
+    if (GGX == 0 && GGY == 0) {
+        GGX = 640;
+        GGY = 180;
+    }
+    GX0 = GGX + SIZE * std::fabs(AA1);
+    GY0 = GGY + SIZE * BB2;
+    GX1 = GGX;
+    GY1 = GGY;
+    GX2 = GX0 + SIZE * AA2;
+    GY2 = GY0 + SIZE * std::fabs(BB1);
+
+    SIZE1 = SIZE < 40 ? 26 : 30;
+    rt.set_font_size(SIZE1);
+
+    if (CCC2 != 0) {
+        II = AA1;
+        {
+            const float last = AA2;
+            do {
+                rt.set_line_width(1);
+                rt.segment(GX0 + SIZE * II - 0.5f, GY1, GX0 + SIZE * II - 0.5f, GY2, 0);
+                II = II + 1;
+            } while (II <= last);
+        }
+        II = BB1;
+        {
+            const float last = BB2;
+            do {
+                rt.segment(GX1, GY0 - SIZE * II - 0.5f, GX2, GY0 - SIZE * II - 0.5f, 0);
+                II = II + 1;
+            } while (II <= last);
+        }
+
+        // The grid count of the current line, unscaled; none at the origin.
+        auto count_text = [this]() -> std::string {
+            if (II == 0 || NASI == -1) return {};
+            return number_text(*this, II);
+        };
+        II = AA1;
+        {
+            const float last = AA2;
+            do {
+                if (is_fifth(II)) {
+                    rt.set_line_width(3);
+                    rt.segment(GX0 + SIZE * II, GY1, GX0 + SIZE * II, GY2, 1);
+                    const std::string t = count_text();
+                    const float k = static_cast<float>(cp932::klen(t));
+                    CCC1 = 0;
+                    X = GX0 + SIZE * II - (k / 2) * SIZE1;
+                    Y = GY0;
+                    rt.text(X, Y, t, colour(CCC1), 2, 1);
+                }
+                II = II + 1;
+            } while (II <= last);
+        }
+        II = BB1;
+        {
+            const float last = BB2;
+            do {
+                if (is_fifth(II)) {
+                    rt.set_line_width(3);
+                    rt.segment(GX1, GY0 - SIZE * II, GX2, GY0 - SIZE * II, 1);
+                    const std::string t = count_text();
+                    const float k = static_cast<float>(cp932::klen(t));
+                    CCC1 = 0;
+                    X = GX0 - SIZE1 * k;
+                    Y = GY0 - SIZE * II - SIZE1 / 2 - 4;
+                    rt.text(X, Y, t, colour(CCC1), 2, 1);
+                }
+                II = II + 1;
+            } while (II <= last);
+        }
+    }
+
+    // The axes go over the graph paper and its numbers.
+    rt.set_line_width(4);
+    rt.segment(GX0, GY1, GX0, GY2, 0);
+    rt.set_line_width(4);
+    rt.segment(GX1, GY0, GX2, GY0, 0);
+
+    rt.set_font_bold(true);
+    rt.set_font_name("Times New Roman");
+    rt.set_font_size(0.8f * SIZE1);
+    rt.set_font_italic(true);
+    CCC1 = 0;
+    rt.text(GX2 - 0.8f * SIZE1, GY0 - 1.5f * SIZE1, "x", colour(CCC1), 3, 2);
+
+    rt.set_font_name("ゴシック"_sj);
+    rt.set_font_size(SIZE1);
+    rt.set_font_italic(false);
+    CCC1 = 0;
+    AA_S = "0";
+    X = GX0 - SIZE1;
+    Y = GY0;
+    rt.text(X, Y, AA_S, colour(CCC1), 2, 1);
+    CCC1 = 0;
+    AA_S = "y";
+    X = GX0;
+    Y = GY1 - SIZE1 / 2;
+    rt.text(X, Y, AA_S, colour(CCC1), 2, 1);
+
+    rt.set_font_bold(false);
+    rt.set_font_size(16);
+    NASI = 0;
+}
+
+void Toolkit::PLOT_POINT() {
+    // A scale of 0 is drawn and left as 1; any other scale is left as given.
+    if (BAIX == 0) BAIX = 1;
+    if (BAIY == 0) BAIY = 1;
+    GX = GX0 + basic::DIV(SIZE * XG, BAIX);
+    GY = GY0 - basic::DIV(SIZE * YG, BAIY);
+    rt.disc(GX, GY, R, colour(CCC3), colour(CCC3));
+
+    CCC1 = CCC3;
+    X = GX - 20 + KASANARIX;
+    Y = GY - 40 + KASANARIY;
+    AA_S = AAA_S;
+    DRAW_TEXT();
+    KASANARIX = 0;
+    KASANARIY = 0;
+}

@@ -1,0 +1,72 @@
+// The dotted half ellipse that shows a length between two points, with its
+// label at the middle of the arc.
+#include "toolkit.h"
+
+#include <cmath>
+
+void Toolkit::DRAW_SPAN_ARC() {
+    // A small bulge counts in steps of 16 units.
+    if (TAKASA > 0 && TAKASA < 16)
+        TAKASA = TAKASA * 16;
+    else if (TAKASA < 0)
+        TAKASA = std::fabs(TAKASA);
+    ZX11 = ZX0;
+    ZY11 = ZY0;
+    ZX12 = ZX1;
+    ZY12 = ZY1;
+    CX = ZX1 - ZX0;
+    CY = ZY1 - ZY0;
+    RR = basic::SQR(CX * CX + CY * CY) / 2;
+    // The ellipse is built over the segment laid level from the first point,
+    // then each point is turned about the first point by the segment's way.
+    ZX2 = ZX0 + RR;
+    ZY2 = ZY0;
+    DIRECTION_ANGLE();
+    H = HHP;
+    if (HOUKOU > 0) {
+        D1 = 180;
+        D2 = 360;
+    } else {
+        D1 = 0;
+        D2 = 180;
+    }
+    auto place = [this](float degrees) {
+        HH = degrees * PI / 180;
+        if (RR == 0) {  // two equal points: the whole arc is that point
+            ZX = ZX11;
+            ZY = ZY11;
+            return;
+        }
+        ZX3 = ZX2 + RR * std::cos(HH);
+        ZY3 = ZY2 - basic::DIV(TAKASA, RR) * RR * std::sin(HH);
+        ZX1 = ZX3;
+        ZY1 = ZY3;
+        DIRECTION_ANGLE();
+        R = basic::SQR((ZX3 - ZX0) * (ZX3 - ZX0) + (ZY3 - ZY0) * (ZY3 - ZY0));
+        ZX = ZX0 + R * std::cos(H + HHP);
+        ZY = ZY0 - R * std::sin(H + HHP);
+    };
+    // A step of 0 or less, or no length to span, gives the first dot only
+    // instead of a loop that never reaches the end.
+    const bool one_dot = HABA <= 0 || RR == 0;
+    II = D1;
+    {
+        const float last = D2;
+        do {
+            place(II);
+            rt.disc(ZX, ZY, 0.5f, colour(CCC2), colour(CCC2));
+            II = II + HABA;
+        } while (!one_dot && II <= last);
+    }
+    place((D1 + D2) / 2);
+    ZX0 = ZX;
+    ZY0 = ZY;
+    ZX1 = ZX11;
+    ZY1 = ZY11;
+    ZX2 = ZX12;
+    ZY2 = ZY12;
+    NAGASA = 0;
+    ITI = HOUKOU;
+    LABEL_ANGLE();
+    AAA_S.clear();
+}
