@@ -1,6 +1,75 @@
+// The main menu: the board with the four sections, the number asked for,
+// and the way into the chosen section. Every section returns here.
 #include "orvane.h"
 
+namespace {
+
+struct MenuRow {
+    const char* text;  // UTF-8
+    float y, colour;
+};
+
+const MenuRow kRows[] = {
+    {"1　作図", 120, 13},
+    {"2　円と相似", 180, 15},
+    {"3　P182(章の問題A)", 240, 13},
+    {"4　P183(章の問題B)", 300, 15},
+    {"5　", 360, 13},
+    {"6　終了", 420, 15},
+};
+
+}  // namespace
+
 void Orvane::MAIN_MENU() {
-    CLEAR_MAIN_AREA();
-    for (;;) rt.poll_key();
+    for (;;) {
+        CLEAR_MAIN_AREA();
+        rt.fill_box(0, 0, 1760, 1800, 15, 15);
+        rt.fill_box(22, 10, 22 + 1320, 10 + 600, 15, 10);
+        CCC1 = 15;
+        X = 264;
+        Y = 30;
+        AA_S = "＜"_sj + TITLE_S + "　メニュー＞"_sj;
+        DRAW_TEXT();
+        for (const MenuRow& row : kRows) {
+            CCC1 = row.colour;
+            X = 44;
+            Y = row.y;
+            AA_S = cp932::from_utf8(row.text);
+            DRAW_TEXT();
+        }
+        CCC1 = 0;
+        X = KAIX - 240;
+        Y = KAIY;
+        AA_S = "番号を入力して下さい。"_sj;
+        PUT_TEXT();
+
+        ASK_NUMBER();
+        ERASE_NUMBER_PROMPT();
+        if (AINP == 6) return;
+        // Written so that only a value inside 1 to 6 goes on.
+        if (!(AINP >= 1 && AINP <= 6)) continue;
+
+        // Every section starts on a blank page.
+        rt.fill_box(0, 0, 1760, 1800, 15, 15);
+        // The value passed the tests; the entry is the number the typed text
+        // starts with ("2/2" is entry 2).
+        switch (typed_entry_number()) {
+            case 1:  // constructions: SHOW_AIM_CONSTRUCTIONS, then CONSTRUCTION_MENU
+                break;
+            case 2:  // circles and similar triangles: SIMILARITY_SECTION
+                break;
+            case 3:  // the chapter problems A of page 182: CHAPTER_A_MENU
+                break;
+            case 4:  // the chapter problems B of page 183: CHAPTER_B_MENU
+                break;
+            case 5:
+                MAIN_MENU_BLANK_ENTRY();
+                break;
+            default:  // a leading number that names no entry ("10/2"): the menu again
+                break;
+        }
+    }
 }
+
+// Entry 5 has no lesson behind it: the menu is simply drawn again.
+void Orvane::MAIN_MENU_BLANK_ENTRY() {}

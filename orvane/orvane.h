@@ -8,4 +8,5 @@ class Orvane : public Toolkit {
 public:
     using Toolkit::Toolkit;
     void MAIN_MENU() override;
+    void MAIN_MENU_BLANK_ENTRY();
 };

@@ -16,6 +16,7 @@ class Telmira : public Toolkit {
 public:
     using Toolkit::Toolkit;
     void MAIN_MENU() override;
+    void MAIN_MENU_BLANK_ENTRY();
 
     // Reads one choice of a section's menu line (1..last, asked again when
     // outside) and parks AINP at 10, as every Telmira section menu does.

@@ -189,6 +189,72 @@ TEST_F(Plane, ThickLinesAtCountsNearestAMultipleOfFive) {
     EXPECT_NEAR(thick_x[0], kit.GX0 - 10, 1e-3);  // count -1/3
 }
 
+TEST_F(Plane, TickNumbersWriteTheScaledValues) {
+    struct Case {
+        const char* name;
+        float aa1, aa2, bb1, bb2, baix, baiy, ccc2, nasi;
+        std::vector<std::pair<float, const char*>> x_values, y_values;  // count and text
+    } cases[] = {
+        {"worked example", -10, 10, -5, 5, 2, 1, 1, 0, {{-5, "-10"}, {5, "10"}}, {{-5, "-5"}, {5, "5"}}},
+        {"half a unit", -2.5f, 2.5f, -5, 5, 0.5f, 1, 1, 0, {{-5, "-2.5"}, {5, "2.5"}}, {{-5, "-5"}, {5, "5"}}},
+        {"a tenth: zero before the point", -0.5f, 0.5f, -0.5f, 0.5f, 0.1f, 0.1f, 1, 0, {{-5, "-0.5"}, {5, "0.5"}},
+         {{-5, "-0.5"}, {5, "0.5"}}},
+        // whatever the plane's own numbers were
+        {"bare axes", -10, 10, -5, 5, 2, 1, 0, 0, {{-5, "-10"}, {5, "10"}}, {{-5, "-5"}, {5, "5"}}},
+        {"plane without numbers", -10, 10, -5, 5, 2, 1, 1, -1, {{-5, "-10"}, {5, "10"}}, {{-5, "-5"}, {5, "5"}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        set_example();
+        kit.AA1 = c.aa1;
+        kit.AA2 = c.aa2;
+        kit.BB1 = c.bb1;
+        kit.BB2 = c.bb2;
+        kit.BAIX = c.baix;
+        kit.BAIY = c.baiy;
+        kit.CCC2 = c.ccc2;
+        kit.NASI = c.nasi;
+        kit.DRAW_AXES();
+        rt.clear_trace();
+        kit.DRAW_TICK_NUMBERS();
+
+        auto width = [](const char* t) {
+            harness::KitFixture ref;
+            ref.kit.A_S = t;
+            ref.kit.MEASURE_PLAIN_TEXT();
+            return ref.kit.LLT;
+        };
+        std::vector<std::string> want;
+        const std::string face = rt.font().face;  // as the plane left it
+        for (const auto& [count, t] : c.x_values)
+            harness::append(want, harness::drawn_plain_text(840 + 40 * count - width(t) / 2, 384, t, 0, face));
+        for (const auto& [count, t] : c.y_values)
+            harness::append(want,
+                            harness::drawn_plain_text(840 - width(t) - 10, 380 - 40 * count - 15, t, 0, face));
+        EXPECT_EQ(harness::trace_lines(rt.trace()), want);
+        EXPECT_EQ(kit.CCC1, 0);
+        EXPECT_EQ(kit.P1_S, c.y_values.back().second);
+    }
+}
+
+TEST_F(Plane, TickNumbersAtTheWorkedExamplesPlaces) {
+    set_example();
+    kit.DRAW_AXES();
+    rt.clear_trace();
+    kit.DRAW_TICK_NUMBERS();
+    // the first character of each value, with the widths 60, 40, 40 and 20
+    std::vector<std::pair<float, float>> starts;
+    float last_x = -1000, last_y = -1000;
+    for (const auto& op : rt.trace()) {
+        if (op.kind != platform::OpKind::Text) continue;
+        if (op.v[1] != last_y || op.v[0] <= last_x || op.v[0] > last_x + 30) starts.push_back({op.v[0], op.v[1]});
+        last_x = op.v[0];
+        last_y = op.v[1];
+    }
+    const std::vector<std::pair<float, float>> want = {{610, 384}, {1020, 384}, {790, 565}, {810, 165}};
+    EXPECT_EQ(starts, want);
+}
+
 TEST_F(Plane, PlottedPointAndItsLabel) {
     struct Case {
         const char* name;

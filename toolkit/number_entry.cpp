@@ -94,3 +94,12 @@ void Toolkit::PARSE_NUMBER() {
     }
     if (!std::isfinite(AINP)) AINP = 0;
 }
+
+int Toolkit::typed_entry_number() const {
+    // The whole-number part, so "2.5" is entry 2 as it reads; a number too
+    // large for an entry (it can pass a menu's range test, as "99999/99999"
+    // does) names none.
+    const float v = basic::FIX(basic::VAL(AINP_S));
+    if (!(v >= -100.0f && v <= 100.0f)) return 0;
+    return static_cast<int>(v);
+}

@@ -149,3 +149,52 @@ void Toolkit::PLOT_POINT() {
     KASANARIX = 0;
     KASANARIY = 0;
 }
+
+void Toolkit::DRAW_TICK_NUMBERS() {
+    // The value at the current count: P1 signed, P2 its size; the
+    // conversion writes one half as .5, which is to read 0.5.
+    auto value_texts = [this](float scale) {
+        P1 = II * scale;
+        P2 = std::fabs(P1);
+        P2_S = number_text(*this, P2);
+        if (P2 > 0 && P2 < 1) P2_S = "0" + P2_S;
+        P1_S = P1 < 0 ? "-" + P2_S : P2_S;
+    };
+
+    // Centred under the line, 4 below the x axis.
+    II = AA1;
+    {
+        const float last = AA2;
+        do {
+            value_texts(BAIX);
+            if (II != 0 && is_fifth(II)) {
+                A_S = P1_S;
+                MEASURE_PLAIN_TEXT();
+                X = GX0 + SIZE * II - LLT / 2;
+                CCC1 = 0;
+                Y = GY0 + 4;
+                AA_S = P1_S;
+                DRAW_PLAIN_TEXT();
+            }
+            II = II + 1;
+        } while (II <= last);
+    }
+    // Ending 10 left of the y axis, level with the line.
+    II = BB1;
+    {
+        const float last = BB2;
+        do {
+            value_texts(BAIY);
+            if (II != 0 && is_fifth(II)) {
+                A_S = P1_S;
+                MEASURE_PLAIN_TEXT();
+                X = GX0 - LLT - 10;
+                CCC1 = 0;
+                Y = GY0 - SIZE * II - SIZE1 / 2;
+                AA_S = P1_S;
+                DRAW_PLAIN_TEXT();
+            }
+            II = II + 1;
+        } while (II <= last);
+    }
+}

@@ -60,6 +60,9 @@ public:
     void READ_NUMBER();
     void EDIT_NUMBER_KEYS();
     void PARSE_NUMBER();
+    // The main menus' entry number: the number that the typed text AINP_S
+    // starts with, as a whole number; 0 when it can be no entry at all.
+    int typed_entry_number() const;
 
     // ---- Key waits, message boxes, small screen routines (key_waits.cpp)
     void WAIT_ANY_KEY();
