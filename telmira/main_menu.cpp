@@ -55,6 +55,7 @@ void Telmira::MAIN_MENU() {
         // starts with ("2/2" is entry 2).
         switch (typed_entry_number()) {
             case 1:  // the inscribed angle: INSCRIBED_ANGLE_GOAL, then INSCRIBED_ANGLE_MENU
+                INSCRIBED_ANGLE_SECTION();
                 break;
             case 2:  // the proof of the theorem: PROOF_SECTION
                 break;

@@ -1,7 +1,14 @@
 // The theorem lessons: the inscribed angle, its proof and use, arcs, the
 // diameter, the converse and the basic problems. Built as Telmira and, with
 // another title, as Sundrel.
+//
+// Menus and screens are loops and returns: a section loops on its menu line
+// and calls its screens; a screen returns to its section; the section's last
+// entry returns to the main menu's loop. The call stack stays flat however
+// often the pupil goes round.
 #pragma once
+
+#include <string>
 
 #include "toolkit.h"
 
@@ -10,4 +17,59 @@ public:
     using Toolkit::Toolkit;
     void MAIN_MENU() override;
     void MAIN_MENU_BLANK_ENTRY();
+
+    // Reads one choice of a section's menu line (1..last, asked again when
+    // outside) and parks AINP at 10, as every Telmira section menu does.
+    int ask_section_choice(const std::string& menu_line, int last);
+
+    // ---- Section 1, the inscribed angle
+    // Main menu entry 1: the aim page, then the section's menu loop.
+    void INSCRIBED_ANGLE_SECTION();
+    void INSCRIBED_ANGLE_GOAL();  // inscribed_angle_menu.cpp
+    void INSCRIBED_ANGLE_MENU();  // returns on choice 10
+
+    // Screen ①, also called by the converse section (set_square_locus.cpp).
+    void SET_SQUARE_LOCUS();
+    void DRAW_SET_SQUARE();
+    void DRAW_POINTS_AB();
+
+    // Screens ②, ③ and ④ share one page (angle_definition.cpp).
+    void INSCRIBED_ANGLE_DEFINITION();
+    void CONSTANT_ANGLE_QUESTION();
+    void HALF_ANGLE_ANSWER();
+
+    // Screen ⑤ (theorem_summary.cpp).
+    void THEOREM_SUMMARY();
+
+    // The section's interactive figure (angle_figure.cpp).
+    void SETUP_ANGLE_FIGURE();
+    void UPDATE_ANGLE_VALUES();
+    void ERASE_ANGLE_FIGURE();
+    void REDRAW_ANGLE_FIGURE();
+
+    // Screen ⑥ and the arrow-key loop that every drawing of the figure ends
+    // in (move_points.cpp).
+    void ANGLE_RELATION_BANNER();
+    void MOVE_POINTS();
+    void MOVE_POINTS_KEYS();  // draws the figure, moves it until Enter
+
+    // Screens ⑦ and ⑧ (figure_switches.cpp).
+    void ANGLE_VALUE_SWITCH();
+    void DIAMETER_SWITCH();
+
+    // Screen ⑨ (several_angles.cpp).
+    void SEVERAL_ANGLES();
+
+    // ---- Telmira's own shared variables
+    float R1 = 0, M = 0, IJ = 0, DH = 0, DHB = 0, DHP = 0, DHRA = 0, DHRB = 0, DHRQ = 0, DHRP = 0;
+    std::string TKEI_S;
+
+    // Whether the points and frame of section 1's interactive figure are as
+    // its set-up left them: other screens place their own points in the same
+    // shared arrays, and the switch screens must not draw from those.
+    bool angle_figure_ready = false;
+
+private:
+    // The first three steps of screen ⑥: title, set-up, clean figure area.
+    void start_angle_figure_screen();
 };

@@ -1,0 +1,225 @@
+// Screens ②, ③ and ④: the definition of the inscribed angle on circle O,
+// then the question and the answer written above the same figure.
+#include <cmath>
+
+#include "telmira.h"
+
+void Telmira::INSCRIBED_ANGLE_DEFINITION() {
+    angle_figure_ready = false;  // the points and the frame become this screen's
+
+    rt.fill_box(0, 0, 1760, 1800, 15, 15);
+    GGX = 48;
+    GGY = 300;
+    YOKO = 12;
+    TATE = 11;
+    CCC2 = 15;
+    SIZE = 30;
+    DRAW_GRID();
+    rt.set_line_width(5);
+
+    // O in grid units; all ten points are taken to the screen in place.
+    X_A(1) = 6;
+    Y_A(1) = 5;
+    for (float i = 1; i <= 10; i = i + 1) {
+        X_A(i) = GX0 + SIZE * X_A(i);
+        Y_A(i) = GY0 - SIZE * Y_A(i);
+    }
+    R1 = SIZE * 5;
+    HH1 = 1.0f / 12;
+    HH2 = 5.0f / 12;
+    X_A(2) = X_A(1) + R1 * std::cos(PI + PI / 6);
+    Y_A(2) = Y_A(1) - R1 * std::sin(PI + PI / 6);
+    X_A(3) = X_A(1) + R1 * std::cos(-PI / 6);
+    Y_A(3) = Y_A(1) - R1 * std::sin(-PI / 6);
+    X_A(4) = X_A(1) + R1 * std::cos(4 * PI / 6);
+    Y_A(4) = Y_A(1) - R1 * std::sin(4 * PI / 6);
+
+    // Circle O.
+    rt.disc(X_A(1), Y_A(1), 3, 0, 0);
+    rt.circle(X_A(1), Y_A(1), R1, 0);
+    CCC1 = 0;
+    X = X_A(1) - 36;
+    Y = Y_A(1) - 45;
+    AA_S = "O"_sj;
+    DRAW_TEXT();
+
+    WAIT_ANY_KEY();
+    // The arc AB away from P, with A and B.
+    rt.arc(X_A(1), Y_A(1), R1, 3, HH1, HH2);
+    rt.disc(X_A(2), Y_A(2), 3, 0, 0);
+    rt.disc(X_A(3), Y_A(3), 3, 0, 0);
+    ZX0 = X_A(2);
+    ZY0 = Y_A(2);
+    ZX1 = X_A(3);
+    ZY1 = Y_A(3);
+    ZX2 = X_A(4);
+    ZY2 = Y_A(4);
+    NAGASA = 8;
+    ITI = -1;
+    CCC1 = 0;
+    AAA_S = "A"_sj;
+    LABEL_ANGLE();
+    ZX0 = X_A(3);
+    ZY0 = Y_A(3);
+    ZX1 = X_A(4);
+    ZY1 = Y_A(4);
+    ZX2 = X_A(2);
+    ZY2 = Y_A(2);
+    NAGASA = 8;
+    ITI = -1;
+    CCC1 = 0;
+    AAA_S = "B"_sj;
+    LABEL_ANGLE();
+
+    WAIT_ANY_KEY();
+    // P on the other arc.
+    rt.disc(X_A(4), Y_A(4), 3, 3, 3);
+    ZX0 = X_A(4);
+    ZY0 = Y_A(4);
+    ZX1 = X_A(3);
+    ZY1 = Y_A(3);
+    ZX2 = X_A(2);
+    ZY2 = Y_A(2);
+    NAGASA = 10;
+    ITI = 1;
+    CCC1 = 3;
+    AAA_S = "P"_sj;
+    LABEL_ANGLE();
+
+    WAIT_ANY_KEY();
+    // The chords, the inscribed angle and its definition.
+    rt.segment(X_A(2), Y_A(2), X_A(4), Y_A(4), 0);
+    rt.segment(X_A(4), Y_A(4), X_A(3), Y_A(3), 0);
+    ZX0 = X_A(4);
+    ZY0 = Y_A(4);
+    ZX1 = X_A(3);
+    ZY1 = Y_A(3);
+    ZX2 = X_A(2);
+    ZY2 = Y_A(2);
+    HONSU = 0;
+    NAGASA = 50;
+    ITI = -1;
+    CCC2 = 0;
+    CCC3 = 5;
+    AAA_S = "";
+    DRAW_ANGLE_MARK();
+
+    XI1 = 40;
+    YI1 = 20;
+    CCC1 = 0;
+    X = XI1;
+    Y = YI1;
+    AA_S = "円Oで、"_sj;
+    DRAW_TEXT();
+    YI1 = Y;
+    XI2 = X;
+    // The arc sign over "AB".
+    rt.set_line_width(3);
+    ZX0 = XI2;
+    ZY0 = YI1;
+    ZX1 = XI2 + 54;
+    ZY1 = YI1;
+    HOUKOU = -1;
+    TAKASA = -10;
+    HABA = 1;
+    CCC2 = 0;
+    AAA_S = "";
+    DRAW_SPAN_ARC();
+    CCC1 = 0;
+    X = XI2;
+    Y = YI1;
+    AA_S = "ABを除いた円周上に"_sj;
+    DRAW_TEXT();
+    YI1 = Y;
+    XI2 = X;
+    CCC1 = 0;
+    X = XI1;
+    Y = YI1 + 50;
+    AA_S = "点Pをとるとき、"_sj;
+    DRAW_TEXT();
+    YI1 = Y;
+    XI2 = X;
+    CCC1 = 3;
+    X = XI2;
+    Y = YI1;
+    AA_S = "∠APBを"_sj;
+    DRAW_TEXT();
+    YI1 = Y;
+    XI2 = X;
+    // An empty text moves the cursor to the third line.
+    X = XI1;
+    Y = YI1 + 60;
+    AA_S = "";
+    DRAW_TEXT();
+    YI1 = Y;
+    XI2 = X;
+    ZX0 = XI2;
+    ZY0 = YI1;
+    ZX1 = XI2 + 54;
+    ZY1 = YI1;
+    HOUKOU = -1;
+    TAKASA = -10;
+    HABA = 1;
+    CCC2 = 0;
+    AAA_S = "";
+    DRAW_SPAN_ARC();
+    CCC1 = 0;
+    X = XI2;
+    Y = YI1;
+    AA_S = "ABに対する"_sj;
+    DRAW_TEXT();
+    YI1 = Y;
+    XI2 = X;
+    CCC1 = 5;
+    AA_S = "円周角"_sj;
+    DRAW_TEXT();
+    CCC1 = 0;
+    AA_S = "という。"_sj;
+    DRAW_TEXT();
+
+    WAIT_ANY_KEY();
+    // The radii and the central angle.
+    rt.set_line_width(5);
+    rt.segment(X_A(2), Y_A(2), X_A(1), Y_A(1), 0);
+    rt.segment(X_A(1), Y_A(1), X_A(3), Y_A(3), 0);
+    ZX0 = X_A(1);
+    ZY0 = Y_A(1);
+    ZX1 = X_A(3);
+    ZY1 = Y_A(3);
+    ZX2 = X_A(2);
+    ZY2 = Y_A(2);
+    HONSU = 0;
+    NAGASA = 50;
+    ITI = -1;
+    CCC2 = 0;
+    CCC3 = 3;
+    AAA_S = "";
+    DRAW_ANGLE_MARK();
+}
+
+// Writes one line of the question or answer at the paragraph cursor.
+static void question_line(Telmira& t, float gap, float colour, const std::string& text) {
+    t.CCC1 = colour;
+    t.X = t.XI1;
+    t.Y = t.YI1 + gap;
+    t.AA_S = text;
+    t.DRAW_TEXT();
+    t.YI1 = t.Y;
+    t.XI2 = t.X;
+}
+
+void Telmira::CONSTANT_ANGLE_QUESTION() {
+    rt.fill_box(0, 0, 544, 300, 15, 15);  // the text area; the figure below stays
+    XI1 = 40;
+    YI1 = 20;
+    question_line(*this, 0, 3, "∠APBの大きさが一定"_sj);
+    question_line(*this, 50, 3, "であるわけを考えよう。"_sj);
+    question_line(*this, 50, 0, "∠APBと∠AOBの関係は?"_sj);
+}
+
+void Telmira::HALF_ANGLE_ANSWER() {
+    XI1 = 40;
+    YI1 = 120;  // under the question's last line
+    question_line(*this, 50, 5, "∠APBは∠AOBの半分"_sj);
+    question_line(*this, 50, 3, "理由は?"_sj);
+}

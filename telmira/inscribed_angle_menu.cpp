@@ -1,0 +1,58 @@
+// Section 1, the inscribed angle: its aim page and its menu loop.
+#include "menu_choice.h"
+#include "telmira.h"
+
+int Telmira::ask_section_choice(const std::string& menu_line, int last) {
+    int choice = ask_menu_choice(*this, menu_line, last);
+    AINP = 10;
+    return choice;
+}
+
+void Telmira::INSCRIBED_ANGLE_SECTION() {
+    // Other sections place their own points in the shared arrays, so a new
+    // visit sets the interactive figure up again before a switch draws it.
+    angle_figure_ready = false;
+    INSCRIBED_ANGLE_GOAL();
+    INSCRIBED_ANGLE_MENU();
+}
+
+void Telmira::INSCRIBED_ANGLE_GOAL() {
+    rt.fill_box(0, 0, 1760, 1800, 15, 15);
+    XI1 = 44;
+    YI1 = 240;
+
+    CCC1 = 3;
+    X = XI1;
+    Y = YI1;
+    AA_S = "<めあて>"_sj;
+    DRAW_TEXT();
+    XI2 = X;
+    YI1 = Y;
+
+    CCC1 = 0;
+    X = XI1;
+    Y = YI1 + 65;
+    AA_S = "円周角と中心角の大きさを調べよう。"_sj;
+    DRAW_TEXT();
+    XI2 = X;
+    YI1 = Y;
+}
+
+void Telmira::INSCRIBED_ANGLE_MENU() {
+    const std::string menu_line =
+        " ①P167Q　②円周角説明　③Q　④A　⑤まとめ　⑥操作　⑦角度表示　⑧直径表示　⑨複数表示　⑩終了"_sj;
+    for (;;) {
+        switch (ask_section_choice(menu_line, 10)) {
+            case 1: SET_SQUARE_LOCUS(); break;
+            case 2: INSCRIBED_ANGLE_DEFINITION(); break;
+            case 3: CONSTANT_ANGLE_QUESTION(); break;
+            case 4: HALF_ANGLE_ANSWER(); break;
+            case 5: THEOREM_SUMMARY(); break;
+            case 6: MOVE_POINTS(); break;
+            case 7: ANGLE_VALUE_SWITCH(); break;
+            case 8: DIAMETER_SWITCH(); break;
+            case 9: SEVERAL_ANGLES(); break;
+            default: return;  // 10: back to the main menu
+        }
+    }
+}

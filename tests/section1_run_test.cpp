@@ -1,0 +1,196 @@
+// Whole-program runs of section 1, the inscribed angle, driven by key scripts.
+#include <gtest/gtest.h>
+#include <pthread.h>
+
+#include <cstdlib>
+#include <cstring>
+
+#include "harness.h"
+#include "section1_tour.h"
+#include "telmira.h"
+
+namespace {
+
+using platform::DrawOp;
+using platform::OpKind;
+
+// A key after the main menu's end entry: when it stays unread, the program
+// ended by that entry and not by running out of keys.
+const std::string kLeftOver = "x";
+
+bool is_box(const DrawOp& op, float x1, float y1, float x2, float y2) {
+    return op.kind == OpKind::FillBox && op.v == std::vector<float>{x1, y1, x2, y2} && op.color == 13 && op.fill == 4;
+}
+bool is_key_wait(const DrawOp& op) { return is_box(op, 96, 657, 400, 693); }
+bool is_message_wait(const DrawOp& op) { return is_box(op, 16, 657, 496, 693); }
+// The section's menu line starts with "①" at the left of the Bottom strip
+// (after the 16-unit blank of its leading space).
+bool is_menu_line(const DrawOp& op) {
+    return op.kind == OpKind::Text && op.v[0] == 32 && op.v[1] == 666 && op.text.rfind("①", 0) == 0;
+}
+
+// Every text of the trace in drawing order, run together, so that a text
+// drawn a piece at a time can be found whole.
+std::string page_texts(const std::vector<DrawOp>& trace) {
+    std::string s;
+    for (const DrawOp& op : trace)
+        if (op.kind == OpKind::Text) s += op.text;
+    return s;
+}
+
+// The trace cut at each asking of the section's menu line: part k holds what
+// the choice made at the k-th asking drew.
+std::vector<std::vector<DrawOp>> per_menu_choice(const std::vector<DrawOp>& trace) {
+    std::vector<std::vector<DrawOp>> parts;
+    for (const DrawOp& op : trace) {
+        if (is_menu_line(op)) parts.emplace_back();
+        if (!parts.empty()) parts.back().push_back(op);
+    }
+    return parts;
+}
+
+int count_if(const std::vector<DrawOp>& ops, bool (*pred)(const DrawOp&)) {
+    int n = 0;
+    for (const DrawOp& op : ops) n += pred(op);
+    return n;
+}
+
+bool has_disc(const std::vector<DrawOp>& trace, float x, float y, float r, int colour) {
+    for (const DrawOp& op : trace)
+        if (op.kind == OpKind::Disc && std::abs(op.v[0] - x) < 0.01f && std::abs(op.v[1] - y) < 0.01f &&
+            op.v[2] == r && op.color == colour)
+            return true;
+    return false;
+}
+
+TEST(Section1, TourOfEveryScreenReturnsToTheMainMenu) {
+    const std::string keys = section1_tour::whole_script() + kLeftOver;
+    harness::RunResult r = harness::run_program<Telmira>(keys, "Telmira");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.keys_read, static_cast<int>(keys.size()) - 1);
+
+    auto parts = per_menu_choice(r.trace);
+    std::size_t k = 0;
+    for (const auto& visit : section1_tour::visits()) {
+        SCOPED_TRACE(visit.what);
+        k += visit.menu_lines;
+        ASSERT_LE(k, parts.size());
+        const auto& part = parts[k - 1];
+        EXPECT_EQ(count_if(part, is_key_wait), visit.key_waits);
+        EXPECT_EQ(count_if(part, is_message_wait), visit.message_waits);
+    }
+    // The last asking is the "10" that leaves the section.
+    EXPECT_EQ(parts.size(), k + 1);
+
+    const std::string texts = page_texts(r.trace);
+    for (const char* own : {"円周角と中心角の大きさを調べよう。", "三角定規を使って10個とろう。",
+                            "円周上にありそうだ！", "ABを除いた円周上に", "であるわけを考えよう。",
+                            "理由は?", "同じ弧に対する円周角の大きさは等しい。", "円周角と中心角の関係"})
+        EXPECT_NE(texts.find(own), std::string::npos) << own;
+}
+
+TEST(Section1, SundrelRunsTheSameSection) {
+    const std::string keys = section1_tour::whole_script() + kLeftOver;
+    harness::RunResult r = harness::run_program<Telmira>(keys, "Sundrel");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.keys_read, static_cast<int>(keys.size()) - 1);
+    EXPECT_NE(page_texts(r.trace).find("円周上にありそうだ！"), std::string::npos);
+}
+
+// The switch screens draw the figure from its set-up when nothing has set it
+// up, or when another screen has put its own points in the shared arrays;
+// otherwise from the state the arrow keys left.
+TEST(Section1, SwitchesDrawTheSetUpFigureOrTheMovedOne) {
+    struct Case {
+        const char* what;
+        std::string keys;
+        float px, py;  // where P's dot is drawn last
+    } const cases[] = {
+        {"fresh start", "1\r7\r1\r\r", 603.87f, 246.00f},
+        {"after the definition screen", "1\r2\rkkkk8\r1\r\r", 603.87f, 246.00f},
+        {"after the set-square screen", "1\r1\r" + section1_tour::repeat("k", 26) + "7\r2\r\r", 603.87f, 246.00f},
+        {"after P moved one step", "1\r6\r" + section1_tour::kRight + "\r7\r1\r\r", 624.66f, 216.30f},
+        {"after the several-angles screen", "1\r9\r8\r1\r\r", 576, 350},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        harness::RunResult r = harness::run_program<Telmira>(c.keys + "10\r9\r", "Telmira");
+        EXPECT_EQ(r.status, 0);
+        auto parts = per_menu_choice(r.trace);
+        ASSERT_GE(parts.size(), 2u);
+        const auto& last = parts[parts.size() - 2];
+        EXPECT_TRUE(has_disc(last, c.px, c.py, 5, 5));
+        EXPECT_FALSE(has_disc(last, 0, 0, 5, 5));
+    }
+}
+
+TEST(Section1, NonWholeChoiceIsTakenByItsWholePart) {
+    struct Case {
+        const char* typed;
+        int chords;  // colour-0 segments of screen ⑨
+    } const cases[] = {{"9", 12}, {"9.5", 12}, {"19/2", 12}, {"9.99", 12}, {"10.5", 0}, {".5", 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        harness::RunResult r = harness::run_program<Telmira>(std::string("1\r") + c.typed + "\r10\r9\r", "Telmira");
+        EXPECT_EQ(r.status, 0);
+        int chords = 0;
+        for (const DrawOp& op : r.trace) chords += op.kind == OpKind::Segment && op.color == 0 && op.width == 5;
+        EXPECT_EQ(chords, c.chords);
+    }
+}
+
+// How much of a thread's stack a run uses: the stack is painted before the
+// run, and the deepest byte changed marks the high-water line.
+struct StackUse {
+    int status = -1;
+    bool ended_by_menu = false;  // all keys read but the one left over
+    std::size_t bytes = 0;
+};
+
+StackUse run_on_painted_stack(const std::string& keys) {
+    constexpr std::size_t kSize = 8u << 20;
+    constexpr unsigned char kPaint = 0xA5;
+    auto* stack = static_cast<unsigned char*>(std::aligned_alloc(4096, kSize));
+    std::memset(stack, kPaint, kSize);
+    struct Job {
+        std::string keys;
+        harness::RunResult result;
+    } job{keys, {}};
+    pthread_attr_t attr;
+    pthread_attr_init(&attr);
+    pthread_attr_setstack(&attr, stack, kSize);
+    pthread_t thread;
+    auto body = [](void* p) -> void* {
+        auto* j = static_cast<Job*>(p);
+        j->result = harness::run_program<Telmira>(j->keys, "Telmira");
+        return nullptr;
+    };
+    EXPECT_EQ(pthread_create(&thread, &attr, body, &job), 0);
+    pthread_join(thread, nullptr);
+    pthread_attr_destroy(&attr);
+    std::size_t untouched = 0;
+    while (untouched < kSize && stack[untouched] == kPaint) ++untouched;
+    std::free(stack);
+    return {job.result.status, job.result.keys_read == static_cast<int>(keys.size()) - 1, kSize - untouched};
+}
+
+std::string round_trips(int n) {
+    // A screen and back, a switch screen through the key loop and back, and
+    // the section left for the main menu and entered again.
+    std::string s = "1\r";
+    for (int i = 0; i < n; ++i) s += "6\r\r" + std::string("8\r-1\r\r") + "3\r10\r1\r";
+    return s + "10\r9\r" + kLeftOver;
+}
+
+TEST(Section1, StackStaysFlatOverAThousandRoundTrips) {
+    StackUse few = run_on_painted_stack(round_trips(3));
+    StackUse many = run_on_painted_stack(round_trips(250));  // 1000 round trips
+    EXPECT_EQ(few.status, 0);
+    EXPECT_EQ(many.status, 0);
+    EXPECT_TRUE(few.ended_by_menu);
+    EXPECT_TRUE(many.ended_by_menu);
+    EXPECT_GT(few.bytes, 0u);
+    EXPECT_LE(many.bytes, few.bytes + 4096) << "few " << few.bytes << " many " << many.bytes;
+}
+
+}  // namespace

@@ -1,0 +1,12 @@
+// The one question of every section menu: the menu line on the Bottom strip,
+// a number in the Number field, asked again while it lies outside the menu.
+#pragma once
+
+#include <string>
+
+#include "toolkit.h"
+
+// Writes `menu_line` with ASK_NUMBER_BOTTOM, copies AINP into SENTAKU and
+// erases the strip, until SENTAKU lies from 1 to `last`. Returns the choice's
+// whole-number part, so a typed 2.5 or 5/2 is choice 2.
+int ask_menu_choice(Toolkit& t, const std::string& menu_line, int last);
