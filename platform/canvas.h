@@ -47,7 +47,7 @@ private:
     void stroke_and_fill(const DrawOp& op);
     // `widen`: extra stroke width in page units, for erasing shapes.
     void draw_shape(const DrawOp& op, double widen);
-    void draw_text(const DrawOp& op, double widen);
+    void draw_text(const DrawOp& op);
 
     double scale_;
     bool antialias_;
