@@ -1,5 +1,6 @@
 #include "platform.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdint>
@@ -69,15 +70,30 @@ void Platform::emit(DrawOp op, const Where& where) {
                        (op.kind == OpKind::FillBox && x1 <= 0 && y1 <= 0 && x2 >= kPageWidth && y2 >= kPageHeight);
     if (covers_page) page_ops_.clear();
     page_ops_.push_back(std::move(op));
-    dirty_ = true;
+    mark_dirty(x1, y1, x2, y2);
     if (idle_) {
         // A program that draws right after finding no key is animating
         // (the number entry's blinking dot): show this state for a moment.
         idle_ = false;
-        window_->present(*canvas_);
-        dirty_ = false;
+        present();
         if (!window_->pump(queued_, kIdleWaitMs)) throw ProgramEnd{};
     }
+}
+
+void Platform::mark_dirty(float x1, float y1, float x2, float y2) {
+    if (!dirty_) {
+        dirty_x1_ = x1; dirty_y1_ = y1; dirty_x2_ = x2; dirty_y2_ = y2;
+    } else {
+        dirty_x1_ = std::min(dirty_x1_, x1); dirty_y1_ = std::min(dirty_y1_, y1);
+        dirty_x2_ = std::max(dirty_x2_, x2); dirty_y2_ = std::max(dirty_y2_, y2);
+    }
+    dirty_ = true;
+}
+
+void Platform::present() {
+    if (!dirty_) return;
+    window_->present(*canvas_, dirty_x1_, dirty_y1_, dirty_x2_, dirty_y2_);
+    dirty_ = false;
 }
 
 void Platform::clear() {
@@ -194,11 +210,10 @@ std::string Platform::poll_key() {
     if (window_->take_resized()) {
         canvas_->resize(window_->fitting_scale());
         for (const DrawOp& op : page_ops_) canvas_->draw(op);
-        dirty_ = true;
+        mark_dirty(0, 0, kPageWidth, kPageHeight);
     }
     if (queued_.empty()) {
-        if (dirty_) window_->present(*canvas_);
-        dirty_ = false;
+        present();
         if (!window_->pump(queued_, kIdleWaitMs)) throw ProgramEnd{};
     }
     if (queued_.empty()) {
@@ -239,7 +254,7 @@ Platform::Pixel Platform::pixel(float x, float y) const {
 }
 
 void Platform::finish() {
-    if (window_ && dirty_) window_->present(*canvas_);
+    if (window_) present();
     if (!options_.shot.empty()) canvas_->write_png(options_.shot);
     if (trace_out_) std::fflush(trace_out_.get());
 }

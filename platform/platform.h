@@ -118,6 +118,9 @@ private:
     void emit(DrawOp op, const Where& where);
     int checked_color(int color, const Where& where) const;
     void write_frame();
+    // Window mode: what changed since the page was last shown, in page units.
+    void mark_dirty(float x1, float y1, float x2, float y2);
+    void present();
 
     Options options_;
     std::unique_ptr<Canvas> canvas_;
@@ -128,6 +131,7 @@ private:
     std::string script_;
     std::deque<char> queued_;  // keys the window delivered, not yet read
     bool dirty_ = false;       // drawn since the window last showed the page
+    float dirty_x1_ = 0, dirty_y1_ = 0, dirty_x2_ = 0, dirty_y2_ = 0;
     std::size_t script_pos_ = 0;
     int keys_read_ = 0;
     int frame_number_ = 0;

@@ -3,6 +3,7 @@
 #include <SDL2/SDL.h>
 
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 #include "canvas.h"
@@ -15,14 +16,11 @@ Window::Window(const std::string& title) {
     window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 1440, 900,
                                SDL_WINDOW_RESIZABLE | SDL_WINDOW_MAXIMIZED | SDL_WINDOW_ALLOW_HIGHDPI);
     if (!window_) throw std::runtime_error(std::string("cannot open a window: ") + SDL_GetError());
-    renderer_ = SDL_CreateRenderer(window_, -1, 0);
-    if (!renderer_) throw std::runtime_error(std::string("cannot draw in the window: ") + SDL_GetError());
+    if (!SDL_GetWindowSurface(window_)) throw std::runtime_error(std::string("cannot draw in the window: ") + SDL_GetError());
     SDL_StartTextInput();
 }
 
 Window::~Window() {
-    if (texture_) SDL_DestroyTexture(texture_);
-    if (renderer_) SDL_DestroyRenderer(renderer_);
     if (window_) SDL_DestroyWindow(window_);
     SDL_Quit();
 }
@@ -31,7 +29,7 @@ void Window::maximize() { SDL_MaximizeWindow(window_); }
 
 double Window::fitting_scale() const {
     int w = 0, h = 0;
-    SDL_GetRendererOutputSize(renderer_, &w, &h);
+    SDL_GetWindowSizeInPixels(window_, &w, &h);
     double s = std::min(w / static_cast<double>(kPageWidth), h / static_cast<double>(kPageHeight));
     return s > 0.05 ? s : 0.05;
 }
@@ -47,7 +45,8 @@ bool Window::handle(const SDL_Event& e, std::deque<char>& keys) {
         case SDL_QUIT: closed_ = true; break;
         case SDL_WINDOWEVENT:
             if (e.window.event == SDL_WINDOWEVENT_CLOSE) closed_ = true;
-            if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) resized_ = true;
+            if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) resized_ = whole_ = true;
+            if (e.window.event == SDL_WINDOWEVENT_EXPOSED) whole_ = true;
             break;
         case SDL_TEXTINPUT:
             // Printable keys arrive as text; only one-byte characters exist
@@ -81,24 +80,37 @@ bool Window::pump(std::deque<char>& keys, int wait_ms) {
     return !closed_;
 }
 
-void Window::present(const Canvas& canvas) {
-    int cw = canvas.pixel_width(), ch = canvas.pixel_height();
-    if (!texture_ || cw != texture_w_ || ch != texture_h_) {
-        if (texture_) SDL_DestroyTexture(texture_);
-        texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, cw, ch);
-        texture_w_ = cw;
-        texture_h_ = ch;
-    }
+void Window::present(const Canvas& canvas, float x1, float y1, float x2, float y2) {
+    // Only the changed part is copied, so that a blinking dot costs little.
+    SDL_Surface* target = SDL_GetWindowSurface(window_);
+    if (!target) return;
     cairo_surface_t* s = canvas.surface();
     cairo_surface_flush(s);
-    SDL_UpdateTexture(texture_, nullptr, cairo_image_surface_get_data(s), cairo_image_surface_get_stride(s));
-    int w = 0, h = 0;
-    SDL_GetRendererOutputSize(renderer_, &w, &h);
-    SDL_Rect dst{(w - cw) / 2, (h - ch) / 2, cw, ch};
-    SDL_SetRenderDrawColor(renderer_, 64, 64, 64, 255);
-    SDL_RenderClear(renderer_);
-    SDL_RenderCopy(renderer_, texture_, nullptr, &dst);
-    SDL_RenderPresent(renderer_);
+    const int cw = canvas.pixel_width(), ch = canvas.pixel_height();
+    SDL_Surface* page = SDL_CreateRGBSurfaceWithFormatFrom(cairo_image_surface_get_data(s), cw, ch, 32,
+                                                           cairo_image_surface_get_stride(s), SDL_PIXELFORMAT_RGB888);
+    if (!page) return;
+    const int ox = (target->w - cw) / 2, oy = (target->h - ch) / 2;
+    if (whole_) {
+        SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 64, 64, 64));
+        SDL_Rect dst{ox, oy, cw, ch};
+        SDL_BlitSurface(page, nullptr, target, &dst);
+        SDL_UpdateWindowSurface(window_);
+        whole_ = false;
+    } else {
+        const double k = canvas.scale();
+        const int px1 = std::clamp(static_cast<int>(std::floor(x1 * k)) - 2, 0, cw);
+        const int py1 = std::clamp(static_cast<int>(std::floor(y1 * k)) - 2, 0, ch);
+        const int px2 = std::clamp(static_cast<int>(std::ceil(x2 * k)) + 2, 0, cw);
+        const int py2 = std::clamp(static_cast<int>(std::ceil(y2 * k)) + 2, 0, ch);
+        if (px2 > px1 && py2 > py1) {
+            SDL_Rect src{px1, py1, px2 - px1, py2 - py1};
+            SDL_Rect dst{px1 + ox, py1 + oy, src.w, src.h};
+            SDL_BlitSurface(page, &src, target, &dst);
+            SDL_UpdateWindowSurfaceRects(window_, &dst, 1);
+        }
+    }
+    SDL_FreeSurface(page);
 }
 
 }  // namespace platform

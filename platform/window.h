@@ -6,8 +6,6 @@
 #include <string>
 
 struct SDL_Window;
-struct SDL_Renderer;
-struct SDL_Texture;
 union SDL_Event;
 
 namespace platform {
@@ -29,16 +27,16 @@ public:
     double fitting_scale() const;
     // True once after the drawable size changed.
     bool take_resized();
-    void present(const Canvas& canvas);
+    // Shows the part of the canvas within the page-unit box (x1, y1)-(x2, y2),
+    // or all of it after the window was resized or uncovered.
+    void present(const Canvas& canvas, float x1, float y1, float x2, float y2);
 
 private:
     bool handle(const ::SDL_Event& e, std::deque<char>& keys);
 
     SDL_Window* window_ = nullptr;
-    SDL_Renderer* renderer_ = nullptr;
-    SDL_Texture* texture_ = nullptr;
-    int texture_w_ = 0, texture_h_ = 0;
     bool resized_ = false;
+    bool whole_ = true;  // the next present shows the whole canvas
     bool closed_ = false;
 };
 
