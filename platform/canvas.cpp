@@ -17,6 +17,9 @@ struct FaceChoice {
     const char* family;
     bool script_l;  // draws "l" as the script small l
     double em_x, em_y, baseline;
+    // The face has no bold of its own: bold strokes the outline, by a share
+    // of the box's smaller side so that magnified, narrow glyphs stay clear.
+    bool stroked_bold = false;
 };
 
 FaceChoice choose_face(const std::string& face) {
@@ -27,7 +30,7 @@ FaceChoice choose_face(const std::string& face) {
     if (face == "Times New Roman") return {"Liberation Serif", false, 0.58, 0.9, 1.125};
     // The script l, narrowed to stay within its 32-unit advance.
     if (face == "MT Extra") return {"DejaVu Sans", true, 0.7, 1.0, kBaseline};
-    return {"IPAGothic", false, 1.0, 1.0, kBaseline};  // "ゴシック", "ｺﾞｼｯｸ" and anything unknown
+    return {"IPAGothic", false, 1.0, 1.0, kBaseline, true};  // "ゴシック", "ｺﾞｼｯｸ" and anything unknown
 }
 
 char32_t next_code_point(const std::string& s, std::size_t& i) {
@@ -157,9 +160,25 @@ void Canvas::stroke_and_fill(const DrawOp& op) {
 }
 
 void Canvas::draw(const DrawOp& op) {
+    // The lessons erase by drawing the same shape again in the page colour.
+    // With antialiasing that would leave a faint fringe, so an erasing shape
+    // is drawn without it and one device pixel wider on every side. Texts in
+    // the page colour are left alone: they are mostly white writing on a
+    // coloured board, which must keep its shape.
+    const bool erasing = antialias_ && op.kind != OpKind::Clear && op.kind != OpKind::Text && op.color == 15 &&
+                         (op.fill < 0 || op.fill == 15);
+    if (erasing) {
+        cairo_save(cr_);
+        cairo_set_antialias(cr_, CAIRO_ANTIALIAS_NONE);
+    }
+    draw_shape(op, erasing ? 2.0 / scale_ : 0.0);
+    if (erasing) cairo_restore(cr_);
+}
+
+void Canvas::draw_shape(const DrawOp& op, double widen) {
     const auto& v = op.v;
     cairo_new_path(cr_);
-    cairo_set_line_width(cr_, std::max(op.width, 0.5f));
+    cairo_set_line_width(cr_, std::max(op.width, 0.5f) + widen);
     switch (op.kind) {
         case OpKind::Clear:
             set_color(15);
@@ -209,13 +228,15 @@ void Canvas::draw(const DrawOp& op) {
 
 void Canvas::draw_text(const DrawOp& op) {
     FaceChoice face = choose_face(op.font.face);
+    const bool own_bold = op.font.bold && face.stroked_bold;
     cairo_select_font_face(cr_, face.family, op.font.italic ? CAIRO_FONT_SLANT_ITALIC : CAIRO_FONT_SLANT_NORMAL,
-                           op.font.bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+                           op.font.bold && !own_bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
     double sx = op.font.size * op.mag_h, sy = op.font.size * op.mag_v;
     cairo_matrix_t m;
     cairo_matrix_init_scale(&m, sx * face.em_x, sy * face.em_y);
     cairo_set_font_matrix(cr_, &m);
     set_color(op.color);
+    const double stroke = own_bold ? 0.045 * std::min(sx, sy) : 0.0;
     double x = op.v[0];
     double baseline = op.v[1] + face.baseline * sy;
     for (std::size_t i = 0; i < op.text.size();) {
@@ -224,7 +245,14 @@ void Canvas::draw_text(const DrawOp& op) {
         char32_t shown = (face.script_l && c == U'l') ? U'\u2113' : c;
         std::string glyph = utf8_of(shown);
         cairo_move_to(cr_, x, baseline);
-        cairo_show_text(cr_, glyph.c_str());
+        if (stroke > 0) {
+            cairo_set_line_width(cr_, stroke);
+            cairo_text_path(cr_, glyph.c_str());
+            cairo_fill_preserve(cr_);
+            cairo_stroke(cr_);
+        } else {
+            cairo_show_text(cr_, glyph.c_str());
+        }
         x += w;
     }
 }

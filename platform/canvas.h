@@ -45,6 +45,8 @@ private:
     void make_surface();
     void set_color(int palette_index);
     void stroke_and_fill(const DrawOp& op);
+    // `widen`: extra stroke width in page units, for erasing shapes.
+    void draw_shape(const DrawOp& op, double widen);
     void draw_text(const DrawOp& op);
 
     double scale_;

@@ -24,10 +24,10 @@ constexpr std::array<Rgb, 16> kPalette = {{
     {90, 90, 90},     // 7 dark grey
     {150, 150, 150},  // 8 grey
     {255, 150, 0},    // 9 orange: dots, highlights, text on dark boxes
-    {0, 150, 0},      // 10 green
+    {0, 95, 45},      // 10 dark green: the main menus' board
     {0, 160, 200},    // 11 cyan
     {0, 110, 70},     // 12 dark green: the next-step box
-    {235, 120, 190},  // 13 pink: cell fills, box borders
+    {245, 135, 205},  // 13 pink: cell fills, box borders
     {200, 230, 205},  // 14 pale green: graph paper
     {255, 255, 255},  // 15 white: the page
 }};

@@ -11,6 +11,10 @@
 
 namespace {
 
+// Windows come and go while the tree is walked (the program creates helper
+// windows as it starts): a window that vanished is simply skipped.
+int ignore_x_errors(Display*, XErrorEvent*) { return 0; }
+
 Window find(Display* d, Window w, const char* title) {
     char* name = nullptr;
     if (XFetchName(d, w, &name) && name) {
@@ -39,6 +43,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "close_window: no display\n");
         return 2;
     }
+    XSetErrorHandler(ignore_x_errors);
     Window w = 0;
     for (int i = 0; i < 100 && !w; ++i) {
         w = find(d, DefaultRootWindow(d), argv[1]);
@@ -48,7 +53,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "close_window: no window titled %s\n", argv[1]);
         return 1;
     }
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));  // let it draw its page first
+    // The program may replace its first window by another of the same title
+    // while it sets up drawing: let it settle, then look again.
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    if (Window again = find(d, DefaultRootWindow(d), argv[1])) w = again;
     XEvent e{};
     e.xclient.type = ClientMessage;
     e.xclient.window = w;

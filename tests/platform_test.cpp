@@ -140,3 +140,18 @@ TEST(Keys, ComeFromTheScriptInOrderAndItsEndEndsTheProgram) {
     EXPECT_EQ(rt.keys_read(), 3);
     EXPECT_THROW(rt.poll_key(), platform::ProgramEnd);
 }
+
+TEST(Erasing, DrawingAShapeAgainInThePageColourLeavesNoFringe) {
+    platform::Options o = harness::headless_options();
+    o.antialias = true;  // the fringe only arises with antialiasing
+    Platform rt{o};
+    rt.set_line_width(3);
+    rt.disc(100.3f, 100.6f, 4, 5, 5);
+    rt.segment(20.2f, 30.7f, 180.4f, 61.1f, 9);
+    rt.arc(60.5f, 140.2f, 30, 4, 0.1f, 0.6f);
+    rt.disc(100.3f, 100.6f, 4, 15, 15);
+    rt.segment(20.2f, 30.7f, 180.4f, 61.1f, 15);
+    rt.arc(60.5f, 140.2f, 30, 15, 0.1f, 0.6f);
+    for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < 200; ++x) ASSERT_TRUE(is_white(rt.pixel(x, y))) << x << "," << y;
+}

@@ -31,6 +31,11 @@ for program in telmira sundrel orvane; do
   fi
   if ! "$bin/close_window" "$title"; then kill $pid; status=1; continue; fi
   for i in $(seq 50); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
+  # A request sent while the window was still being set up may be lost: ask once more.
+  if kill -0 $pid 2>/dev/null; then
+    "$bin/close_window" "$title"
+    for i in $(seq 50); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
+  fi
   if kill -0 $pid 2>/dev/null; then echo "$program: still running after its window was closed"; kill $pid; status=1; continue; fi
   wait $pid; rc=$?
   echo "$program: exit status $rc"
