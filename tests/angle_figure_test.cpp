@@ -205,3 +205,49 @@ TEST_F(TelmiraFixture, DiameterSwitchIsOnOnlyForTheText1) {
 }
 
 }  // namespace
+
+namespace {
+
+std::string times(const char* key, int n) {
+    std::string s;
+    for (int i = 0; i < n; ++i) s += key;
+    return s;
+}
+
+TEST_F(TelmiraFixture, ArrowKeysMovePAndBWithinTheirRange) {
+    struct Case {
+        std::string keys;  // before the closing Enter
+        float dhp, dhb;
+    } const cases[] = {
+        {"", 280, 70},
+        {"x5 ", 280, 70},                  // no arrow: nothing moves
+        {"\x1c", 270, 70},                 // code 28: P back towards A
+        {"\x1d", 290, 70},                 // code 29: P on towards A from the other side
+        {"\x1e", 280, 60},                 // code 30: the arc AB shortens
+        {"\x1f", 280, 80},                 // code 31: it lengthens
+        {times("\x1c", 21), 70, 70},       // P onto B
+        {times("\x1c", 30), 0, 70},        // P onto A and held there
+        {times("\x1d", 9), 360, 70},       // onto A from the other side and held
+        {times("\x1e", 9), 280, 0},        // B onto A and held
+        {times("\x1f", 30), 280, 360},     // B all the way round and held
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.keys.size() << " keys, first code "
+                                        << (c.keys.empty() ? 0 : static_cast<int>(c.keys[0])));
+        t.SETUP_ANGLE_FIGURE();
+        rt.push_keys(c.keys + "\r");
+        rt.clear_trace();
+        t.MOVE_POINTS_KEYS();
+        EXPECT_EQ(t.DHP, c.dhp);
+        EXPECT_EQ(t.DHB, c.dhb);
+        // One prompt box a key, Enter's included.
+        int prompts = 0;
+        for (const DrawOp& op : rt.trace())
+            prompts += op.kind == OpKind::FillBox && op.v == std::vector<float>{16, 657, 496, 693};
+        EXPECT_EQ(prompts, static_cast<int>(c.keys.size()) + 1);
+        EXPECT_EQ(rt.line_width(), 5);
+        EXPECT_EQ(t.CCC1, 0);
+    }
+}
+
+}  // namespace

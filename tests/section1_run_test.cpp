@@ -38,15 +38,15 @@ std::string page_texts(const std::vector<DrawOp>& trace) {
     return s;
 }
 
-// The trace cut at each asking of the section's menu line: part k holds what
+// The trace cut at each asking of the section's menu line: chunk k holds what
 // the choice made at the k-th asking drew.
 std::vector<std::vector<DrawOp>> per_menu_choice(const std::vector<DrawOp>& trace) {
-    std::vector<std::vector<DrawOp>> parts;
+    std::vector<std::vector<DrawOp>> chunks;
     for (const DrawOp& op : trace) {
-        if (is_menu_line(op)) parts.emplace_back();
-        if (!parts.empty()) parts.back().push_back(op);
+        if (is_menu_line(op)) chunks.emplace_back();
+        if (!chunks.empty()) chunks.back().push_back(op);
     }
-    return parts;
+    return chunks;
 }
 
 int count_if(const std::vector<DrawOp>& ops, bool (*pred)(const DrawOp&)) {
@@ -69,18 +69,18 @@ TEST(Section1, TourOfEveryScreenReturnsToTheMainMenu) {
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.keys_read, static_cast<int>(keys.size()) - 1);
 
-    auto parts = per_menu_choice(r.trace);
+    auto chunks = per_menu_choice(r.trace);
     std::size_t k = 0;
     for (const auto& visit : section1_tour::visits()) {
         SCOPED_TRACE(visit.what);
         k += visit.menu_lines;
-        ASSERT_LE(k, parts.size());
-        const auto& part = parts[k - 1];
-        EXPECT_EQ(count_if(part, is_key_wait), visit.key_waits);
-        EXPECT_EQ(count_if(part, is_message_wait), visit.message_waits);
+        ASSERT_LE(k, chunks.size());
+        const auto& chunk = chunks[k - 1];
+        EXPECT_EQ(count_if(chunk, is_key_wait), visit.key_waits);
+        EXPECT_EQ(count_if(chunk, is_message_wait), visit.message_waits);
     }
     // The last asking is the "10" that leaves the section.
-    EXPECT_EQ(parts.size(), k + 1);
+    EXPECT_EQ(chunks.size(), k + 1);
 
     const std::string texts = page_texts(r.trace);
     for (const char* own : {"円周角と中心角の大きさを調べよう。", "三角定規を使って10個とろう。",
@@ -116,9 +116,9 @@ TEST(Section1, SwitchesDrawTheSetUpFigureOrTheMovedOne) {
         SCOPED_TRACE(c.what);
         harness::RunResult r = harness::run_program<Telmira>(c.keys + "10\r9\r", "Telmira");
         EXPECT_EQ(r.status, 0);
-        auto parts = per_menu_choice(r.trace);
-        ASSERT_GE(parts.size(), 2u);
-        const auto& last = parts[parts.size() - 2];
+        auto chunks = per_menu_choice(r.trace);
+        ASSERT_GE(chunks.size(), 2u);
+        const auto& last = chunks[chunks.size() - 2];
         EXPECT_TRUE(has_disc(last, c.px, c.py, 5, 5));
         EXPECT_FALSE(has_disc(last, 0, 0, 5, 5));
     }
@@ -137,6 +137,17 @@ TEST(Section1, NonWholeChoiceIsTakenByItsWholePart) {
         for (const DrawOp& op : r.trace) chords += op.kind == OpKind::Segment && op.color == 0 && op.width == 5;
         EXPECT_EQ(chords, c.chords);
     }
+}
+
+// The definition screen takes all ten points to the screen in place on every
+// visit, so the unused ones grow without bound; nothing draws them.
+TEST(Section1, DefinitionScreenAnyNumberOfTimes) {
+    const std::string keys =
+        "1\r" + section1_tour::repeat("2\rkkkk", 40) + "8\r1\r\r10\r9\r" + kLeftOver;
+    harness::RunResult r = harness::run_program<Telmira>(keys, "Telmira");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.keys_read, static_cast<int>(keys.size()) - 1);
+    EXPECT_TRUE(has_disc(r.trace, 603.87f, 246.00f, 5, 5));
 }
 
 // How much of a thread's stack a run uses: the stack is painted before the
