@@ -13,7 +13,11 @@ namespace platform {
 
 Window::Window(const std::string& title) {
     if (SDL_Init(SDL_INIT_VIDEO) != 0) throw std::runtime_error(std::string("cannot open a window: ") + SDL_GetError());
-    window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 1440, 900,
+    // Start as large as the desktop allows, so that the page fits also
+    // where no window manager maximises the window.
+    SDL_Rect area{0, 0, 1440, 900};
+    if (SDL_GetDisplayUsableBounds(0, &area) != 0) area = SDL_Rect{0, 0, 1440, 900};
+    window_ = SDL_CreateWindow(title.c_str(), area.x, area.y, area.w, area.h,
                                SDL_WINDOW_RESIZABLE | SDL_WINDOW_MAXIMIZED | SDL_WINDOW_ALLOW_HIGHDPI);
     if (!window_) throw std::runtime_error(std::string("cannot open a window: ") + SDL_GetError());
     if (!SDL_GetWindowSurface(window_)) throw std::runtime_error(std::string("cannot draw in the window: ") + SDL_GetError());
