@@ -17,7 +17,13 @@ void Telmira::INSCRIBED_ANGLE_DEFINITION() {
     DRAW_GRID();
     rt.set_line_width(5);
 
-    // O in grid units; all ten points are taken to the screen in place.
+    // O in grid units; all ten points are taken to the screen in place. The
+    // points this screen does not set start from 0 on every visit: taken to
+    // the screen again and again they would grow until they overflow.
+    for (float i = 2; i <= 10; i = i + 1) {
+        X_A(i) = 0;
+        Y_A(i) = 0;
+    }
     X_A(1) = 6;
     Y_A(1) = 5;
     for (float i = 1; i <= 10; i = i + 1) {
