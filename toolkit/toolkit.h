@@ -154,6 +154,9 @@ public:
     static int colour(float c, const basic::Where& w = basic::Where::current()) { return basic::CINT(c, w); }
 
 private:
+    // Sets the label angle (ZX0 .. ZY2, ITI, NAGASA) for polygon vertex k.
+    void aim_label_at_vertex(float k);
+
     bool on_error_screen_ = false;
 
 public:
