@@ -54,23 +54,13 @@ void Telmira::INSCRIBED_ANGLE_DEFINITION() {
     rt.arc(X_A(1), Y_A(1), R1, 3, HH1, HH2);
     rt.disc(X_A(2), Y_A(2), 3, 0, 0);
     rt.disc(X_A(3), Y_A(3), 3, 0, 0);
-    ZX0 = X_A(2);
-    ZY0 = Y_A(2);
-    ZX1 = X_A(3);
-    ZY1 = Y_A(3);
-    ZX2 = X_A(4);
-    ZY2 = Y_A(4);
+    set_angle_points(2, 3, 4);
     NAGASA = 8;
     ITI = -1;
     CCC1 = 0;
     AAA_S = "A"_sj;
     LABEL_ANGLE();
-    ZX0 = X_A(3);
-    ZY0 = Y_A(3);
-    ZX1 = X_A(4);
-    ZY1 = Y_A(4);
-    ZX2 = X_A(2);
-    ZY2 = Y_A(2);
+    set_angle_points(3, 4, 2);
     NAGASA = 8;
     ITI = -1;
     CCC1 = 0;
@@ -80,12 +70,7 @@ void Telmira::INSCRIBED_ANGLE_DEFINITION() {
     WAIT_ANY_KEY();
     // P on the other arc.
     rt.disc(X_A(4), Y_A(4), 3, 3, 3);
-    ZX0 = X_A(4);
-    ZY0 = Y_A(4);
-    ZX1 = X_A(3);
-    ZY1 = Y_A(3);
-    ZX2 = X_A(2);
-    ZY2 = Y_A(2);
+    set_angle_points(4, 3, 2);
     NAGASA = 10;
     ITI = 1;
     CCC1 = 3;
@@ -96,12 +81,7 @@ void Telmira::INSCRIBED_ANGLE_DEFINITION() {
     // The chords, the inscribed angle and its definition.
     rt.segment(X_A(2), Y_A(2), X_A(4), Y_A(4), 0);
     rt.segment(X_A(4), Y_A(4), X_A(3), Y_A(3), 0);
-    ZX0 = X_A(4);
-    ZY0 = Y_A(4);
-    ZX1 = X_A(3);
-    ZY1 = Y_A(3);
-    ZX2 = X_A(2);
-    ZY2 = Y_A(2);
+    set_angle_points(4, 3, 2);
     HONSU = 0;
     NAGASA = 50;
     ITI = -1;
@@ -188,12 +168,7 @@ void Telmira::INSCRIBED_ANGLE_DEFINITION() {
     rt.set_line_width(5);
     rt.segment(X_A(2), Y_A(2), X_A(1), Y_A(1), 0);
     rt.segment(X_A(1), Y_A(1), X_A(3), Y_A(3), 0);
-    ZX0 = X_A(1);
-    ZY0 = Y_A(1);
-    ZX1 = X_A(3);
-    ZY1 = Y_A(3);
-    ZX2 = X_A(2);
-    ZY2 = Y_A(2);
+    set_angle_points(1, 3, 2);
     HONSU = 0;
     NAGASA = 50;
     ITI = -1;

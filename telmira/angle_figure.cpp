@@ -109,23 +109,13 @@ void Telmira::REDRAW_ANGLE_FIGURE() {
     rt.segment(X_A(3), Y_A(3), X_A(5), Y_A(5), 5);
 
     // A and B labelled away from the circle, with Q as the second arm.
-    ZX0 = X_A(2);
-    ZY0 = Y_A(2);
-    ZX1 = X_A(3);
-    ZY1 = Y_A(3);
-    ZX2 = X_A(4);
-    ZY2 = Y_A(4);
+    set_angle_points(2, 3, 4);
     ITI = -1;
     NAGASA = 8;
     CCC1 = 0;
     AAA_S = "A"_sj;
     LABEL_ANGLE();
-    ZX0 = X_A(3);
-    ZY0 = Y_A(3);
-    ZX1 = X_A(4);
-    ZY1 = Y_A(4);
-    ZX2 = X_A(2);
-    ZY2 = Y_A(2);
+    set_angle_points(3, 4, 2);
     ITI = -1;
     NAGASA = 16;
     CCC1 = 0;
@@ -136,24 +126,8 @@ void Telmira::REDRAW_ANGLE_FIGURE() {
     const MarkSides& sides = (DHP < 360 && DHP > DHB) ? kOutsideArc
                              : (DHP < DHB && DHP > 0) ? kInsideArc
                                                       : kOnAOrB;
-    auto at_p = [&] {
-        ZX0 = X_A(5);
-        ZY0 = Y_A(5);
-        ZX1 = X_A(3);
-        ZY1 = Y_A(3);
-        ZX2 = X_A(2);
-        ZY2 = Y_A(2);
-    };
-    auto at_o = [&] {
-        ZX0 = X_A(1);
-        ZY0 = Y_A(1);
-        ZX1 = X_A(2);
-        ZY1 = Y_A(2);
-        ZX2 = X_A(3);
-        ZY2 = Y_A(3);
-    };
     if (sides.marks) {
-        at_p();
+        set_angle_points(5, 3, 2);
         CCC2 = 5;
         CCC3 = 5;
         NAGASA = 40;
@@ -162,14 +136,14 @@ void Telmira::REDRAW_ANGLE_FIGURE() {
         AAA_S = "";
         DRAW_ANGLE_MARK();
     }
-    at_p();
+    set_angle_points(5, 3, 2);
     CCC1 = 5;
     NAGASA = 8;
     ITI = sides.label_p;
     AAA_S = "P"_sj;
     LABEL_ANGLE();
     if (sides.marks) {
-        at_o();
+        set_angle_points(1, 2, 3);
         CCC2 = 3;
         CCC3 = 3;
         NAGASA = 40;
@@ -178,7 +152,7 @@ void Telmira::REDRAW_ANGLE_FIGURE() {
         AAA_S = "";
         DRAW_ANGLE_MARK();
     }
-    at_o();
+    set_angle_points(1, 2, 3);
     CCC1 = 0;
     NAGASA = 8;
     ITI = sides.label_o;

@@ -14,23 +14,13 @@ void Telmira::SEVERAL_ANGLES() {
     rt.segment(X_A(2), Y_A(2), X_A(1), Y_A(1), 3);
     rt.segment(X_A(3), Y_A(3), X_A(1), Y_A(1), 3);
 
-    ZX0 = X_A(2);
-    ZY0 = Y_A(2);
-    ZX1 = X_A(3);
-    ZY1 = Y_A(3);
-    ZX2 = X_A(4);
-    ZY2 = Y_A(4);
+    set_angle_points(2, 3, 4);
     CCC1 = 0;
     NAGASA = 8;
     ITI = -1;
     AAA_S = "A"_sj;
     LABEL_ANGLE();
-    ZX0 = X_A(3);
-    ZY0 = Y_A(3);
-    ZX1 = X_A(4);
-    ZY1 = Y_A(4);
-    ZX2 = X_A(2);
-    ZY2 = Y_A(2);
+    set_angle_points(3, 4, 2);
     CCC1 = 0;
     NAGASA = 8;
     ITI = -1;

@@ -4,6 +4,15 @@
 
 #include <cmath>
 
+void Toolkit::set_angle_points(float vertex, float first, float second) {
+    ZX0 = X_A(vertex);
+    ZY0 = Y_A(vertex);
+    ZX1 = X_A(first);
+    ZY1 = Y_A(first);
+    ZX2 = X_A(second);
+    ZY2 = Y_A(second);
+}
+
 void Toolkit::DRAW_ANGLE_MARK() {
     ANGLE_ARMS();
     if (HONSU > 6) HONSU = 1;

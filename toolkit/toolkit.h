@@ -152,6 +152,9 @@ public:
     // ---- Helpers for calling the platform with the lessons' numbers
     // A palette number from a colour variable.
     static int colour(float c, const basic::Where& w = basic::Where::current()) { return basic::CINT(c, w); }
+    // The angle of the marks and labels from figure points by number: the
+    // vertex (ZX0, ZY0) and the arm points (ZX1, ZY1), (ZX2, ZY2) from X_A, Y_A.
+    void set_angle_points(float vertex, float first, float second);
 
 private:
     // Sets the label angle (ZX0 .. ZY2, ITI, NAGASA) for polygon vertex k.
