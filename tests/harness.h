@@ -46,6 +46,13 @@ inline std::vector<platform::DrawOp> texts_containing(const std::vector<platform
     return out;
 }
 
+// The trace, one line a call, for comparing line by line.
+inline std::vector<std::string> trace_lines(const std::vector<platform::DrawOp>& trace) {
+    std::vector<std::string> lines;
+    for (const auto& op : trace) lines.push_back(op.str());
+    return lines;
+}
+
 // The whole trace as text, one call a line, for searching.
 inline std::string trace_text(const std::vector<platform::DrawOp>& trace) {
     std::string s;
