@@ -2,41 +2,24 @@
 // and the way into the chosen section. Every section returns here.
 #include "orvane.h"
 
+#include "menu_board.h"
+
 namespace {
 
-struct MenuRow {
-    const char* text;  // UTF-8
-    float y, colour;
-};
-
-const MenuRow kRows[] = {
-    {"1　作図", 120, 13},
-    {"2　円と相似", 180, 15},
-    {"3　P182(章の問題A)", 240, 13},
-    {"4　P183(章の問題B)", 300, 15},
-    {"5　", 360, 13},
-    {"6　終了", 420, 15},
+const MenuBoardRow kRows[] = {
+    {"1　作図", 44, 120, 13},
+    {"2　円と相似", 44, 180, 15},
+    {"3　P182(章の問題A)", 44, 240, 13},
+    {"4　P183(章の問題B)", 44, 300, 15},
+    {"5　", 44, 360, 13},
+    {"6　終了", 44, 420, 15},
 };
 
 }  // namespace
 
 void Orvane::MAIN_MENU() {
     for (;;) {
-        CLEAR_MAIN_AREA();
-        rt.fill_box(0, 0, 1760, 1800, 15, 15);
-        rt.fill_box(22, 10, 22 + 1320, 10 + 600, 15, 10);
-        CCC1 = 15;
-        X = 264;
-        Y = 30;
-        AA_S = "＜"_sj + TITLE_S + "　メニュー＞"_sj;
-        DRAW_TEXT();
-        for (const MenuRow& row : kRows) {
-            CCC1 = row.colour;
-            X = 44;
-            Y = row.y;
-            AA_S = cp932::from_utf8(row.text);
-            DRAW_TEXT();
-        }
+        draw_menu_board(*this, kRows);
         CCC1 = 0;
         X = KAIX - 240;
         Y = KAIY;

@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "palette.h"
+#include "utf8.h"
 
 namespace platform {
 namespace {
@@ -31,36 +32,6 @@ FaceChoice choose_face(const std::string& face) {
     // The script l, narrowed to stay within its 32-unit advance.
     if (face == "MT Extra") return {"DejaVu Sans", true, 0.7, 1.0, kBaseline};
     return {"IPAGothic", false, 1.0, 1.0, kBaseline, true};  // "ゴシック", "ｺﾞｼｯｸ" and anything unknown
-}
-
-char32_t next_code_point(const std::string& s, std::size_t& i) {
-    unsigned char b = static_cast<unsigned char>(s[i]);
-    char32_t c;
-    std::size_t n;
-    if (b < 0x80) { c = b; n = 1; }
-    else if ((b & 0xE0) == 0xC0) { c = b & 0x1F; n = 2; }
-    else if ((b & 0xF0) == 0xE0) { c = b & 0x0F; n = 3; }
-    else { c = b & 0x07; n = 4; }
-    for (std::size_t k = 1; k < n && i + k < s.size(); ++k) c = (c << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
-    i += n;
-    return c;
-}
-
-std::string utf8_of(char32_t c) {
-    std::string out;
-    if (c < 0x80) out += static_cast<char>(c);
-    else if (c < 0x800) { out += static_cast<char>(0xC0 | (c >> 6)); out += static_cast<char>(0x80 | (c & 0x3F)); }
-    else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-    return out;
 }
 
 }  // namespace
@@ -101,7 +72,7 @@ bool op_bounds(const DrawOp& op, float& x1, float& y1, float& x2, float& y2) {
         }
         case OpKind::Text: {
             double w = 0;
-            for (std::size_t i = 0; i < op.text.size();) w += char_box_width(next_code_point(op.text, i));
+            for (std::size_t i = 0; i < op.text.size();) w += char_box_width(utf8::next_code_point(op.text, i));
             x1 = v[0]; y1 = v[1];
             x2 = v[0] + static_cast<float>(w * op.font.size * op.mag_h);
             y2 = v[1] + op.font.size * op.mag_v;
@@ -240,10 +211,11 @@ void Canvas::draw_text(const DrawOp& op) {
     double x = op.v[0];
     double baseline = op.v[1] + face.baseline * sy;
     for (std::size_t i = 0; i < op.text.size();) {
-        char32_t c = next_code_point(op.text, i);
+        char32_t c = utf8::next_code_point(op.text, i);
         double w = char_box_width(c) * sx;
         char32_t shown = (face.script_l && c == U'l') ? U'\u2113' : c;
-        std::string glyph = utf8_of(shown);
+        std::string glyph;
+        utf8::append(glyph, shown);
         cairo_move_to(cr_, x, baseline);
         if (stroke > 0) {
             cairo_set_line_width(cr_, stroke);

@@ -6,6 +6,8 @@
 #include <stdexcept>
 #include <unordered_map>
 
+#include "utf8.h"
+
 namespace cp932 {
 namespace {
 
@@ -50,24 +52,6 @@ const Tables& tables() {
     return t;
 }
 
-void append_utf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
 // Byte offset of character number `index` (0-based), or s.size().
 std::size_t offset_of_char(std::string_view s, long index) {
     std::size_t at = 0;
@@ -88,15 +72,7 @@ std::string from_utf8(std::string_view u) {
     const Tables& t = tables();
     std::string out;
     for (std::size_t i = 0; i < u.size();) {
-        unsigned char b = static_cast<unsigned char>(u[i]);
-        char32_t c;
-        std::size_t n;
-        if (b < 0x80) { c = b; n = 1; }
-        else if ((b & 0xE0) == 0xC0) { c = b & 0x1F; n = 2; }
-        else if ((b & 0xF0) == 0xE0) { c = b & 0x0F; n = 3; }
-        else { c = b & 0x07; n = 4; }
-        for (std::size_t k = 1; k < n && i + k < u.size(); ++k) c = (c << 6) | (static_cast<unsigned char>(u[i + k]) & 0x3F);
-        i += n;
+        char32_t c = utf8::next_code_point(u, i);
         if (c < 0x80) { out += static_cast<char>(c); continue; }
         auto it = t.from_unicode.find(c);
         if (it == t.from_unicode.end()) { out += '?'; continue; }
@@ -117,7 +93,7 @@ char32_t code_point_at(std::string_view s, std::size_t at) {
 
 std::string to_utf8(std::string_view s) {
     std::string out;
-    for (std::size_t at = 0; at < s.size(); at += char_bytes(s, at)) append_utf8(out, code_point_at(s, at));
+    for (std::size_t at = 0; at < s.size(); at += char_bytes(s, at)) utf8::append(out, code_point_at(s, at));
     return out;
 }
 

@@ -2,16 +2,13 @@
 // and the way into the chosen section. Every section returns here.
 #include "telmira.h"
 
-namespace {
+#include "menu_board.h"
 
-struct MenuRow {
-    const char* text;  // UTF-8
-    float x, y, colour;
-};
+namespace {
 
 // Entries 1 to 8 in one column, odd ones in colour 13; the end entry alone
 // at the top of a second column.
-const MenuRow kRows[] = {
+const MenuBoardRow kRows[] = {
     {"1　円周角", 44, 120, 13},
     {"2　円周角の定理証明", 44, 180, 15},
     {"3　円周角を使って", 44, 240, 13},
@@ -27,21 +24,7 @@ const MenuRow kRows[] = {
 
 void Telmira::MAIN_MENU() {
     for (;;) {
-        CLEAR_MAIN_AREA();
-        rt.fill_box(0, 0, 1760, 1800, 15, 15);
-        rt.fill_box(22, 10, 22 + 1320, 10 + 600, 15, 10);
-        CCC1 = 15;
-        X = 264;
-        Y = 30;
-        AA_S = "＜"_sj + TITLE_S + "　メニュー＞"_sj;
-        DRAW_TEXT();
-        for (const MenuRow& row : kRows) {
-            CCC1 = row.colour;
-            X = row.x;
-            Y = row.y;
-            AA_S = cp932::from_utf8(row.text);
-            DRAW_TEXT();
-        }
+        draw_menu_board(*this, kRows);
 
         ASK_NUMBER();
         ERASE_NUMBER_PROMPT();

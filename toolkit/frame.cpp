@@ -78,22 +78,26 @@ float next_vertex(float k, float step, float count) {
 
 // Each label stands on the far side of the angle at its vertex between the
 // rays to the next two vertices: outside a polygon numbered counter-clockwise.
+void Toolkit::aim_label_at_vertex(float k) {
+    KJ1 = next_vertex(k, 1, KAKU);
+    KJ2 = next_vertex(k, 2, KAKU);
+    ZX0 = G_A(k, 1);
+    ZY0 = G_A(k, 2);
+    ZX1 = G_A(KJ1, 1);
+    ZY1 = G_A(KJ1, 2);
+    ZX2 = G_A(KJ2, 1);
+    ZY2 = G_A(KJ2, 2);
+    ITI = -1;
+    NAGASA = NAGASA1;
+}
+
 void Toolkit::LABEL_POLYGON_LETTERS() {
     // The label routine empties AAA$, so the first letter is read once.
     KJ3 = basic::ASC(AAA_S);
     II = 1;
     const float last = KAKU;
     do {
-        KJ1 = next_vertex(II, 1, KAKU);
-        KJ2 = next_vertex(II, 2, KAKU);
-        ZX0 = G_A(II, 1);
-        ZY0 = G_A(II, 2);
-        ZX1 = G_A(KJ1, 1);
-        ZY1 = G_A(KJ1, 2);
-        ZX2 = G_A(KJ2, 1);
-        ZY2 = G_A(KJ2, 2);
-        ITI = -1;
-        NAGASA = NAGASA1;
+        aim_label_at_vertex(II);
         AAA_S = basic::CHR_S(KJ3 + II - 1);
         LABEL_ANGLE();
         II = II + 1;
@@ -104,16 +108,7 @@ void Toolkit::LABEL_POLYGON_NAMES() {
     TII = 1;
     const float last = KAKU;
     do {
-        KJ1 = next_vertex(TII, 1, KAKU);
-        KJ2 = next_vertex(TII, 2, KAKU);
-        ZX0 = G_A(TII, 1);
-        ZY0 = G_A(TII, 2);
-        ZX1 = G_A(KJ1, 1);
-        ZY1 = G_A(KJ1, 2);
-        ZX2 = G_A(KJ2, 1);
-        ZY2 = G_A(KJ2, 2);
-        ITI = -1;
-        NAGASA = NAGASA1;
+        aim_label_at_vertex(TII);
         AAA_S = X_S_A(TII);
         LABEL_ANGLE();
         TII = TII + 1;

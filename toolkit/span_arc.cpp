@@ -4,6 +4,35 @@
 
 #include <cmath>
 
+// The ellipse is built over the segment ZX0,ZY0 - ZX1,ZY1 laid level from the
+// first point (half its length RR, centre ZX2,ZY2, the segment's way H), then
+// each point is turned about the first point by the segment's way.
+void Toolkit::lay_span_arc_level() {
+    CX = ZX1 - ZX0;
+    CY = ZY1 - ZY0;
+    RR = basic::SQR(CX * CX + CY * CY) / 2;
+    ZX2 = ZX0 + RR;
+    ZY2 = ZY0;
+    DIRECTION_ANGLE();
+    H = HHP;
+}
+
+void Toolkit::span_arc_point_at(float radians) {
+    if (RR == 0) {  // no length to span: every place on the arc is the first end
+        ZX = ZX0;
+        ZY = ZY0;
+        return;
+    }
+    ZX3 = ZX2 + RR * std::cos(radians);
+    ZY3 = ZY2 - basic::DIV(TAKASA, RR) * RR * std::sin(radians);
+    ZX1 = ZX3;
+    ZY1 = ZY3;
+    DIRECTION_ANGLE();
+    R = basic::SQR((ZX3 - ZX0) * (ZX3 - ZX0) + (ZY3 - ZY0) * (ZY3 - ZY0));
+    ZX = ZX0 + R * std::cos(H + HHP);
+    ZY = ZY0 - R * std::sin(H + HHP);
+}
+
 void Toolkit::DRAW_SPAN_ARC() {
     // A small bulge counts in steps of 16 units.
     if (TAKASA > 0 && TAKASA < 16)
@@ -14,15 +43,7 @@ void Toolkit::DRAW_SPAN_ARC() {
     ZY11 = ZY0;
     ZX12 = ZX1;
     ZY12 = ZY1;
-    CX = ZX1 - ZX0;
-    CY = ZY1 - ZY0;
-    RR = basic::SQR(CX * CX + CY * CY) / 2;
-    // The ellipse is built over the segment laid level from the first point,
-    // then each point is turned about the first point by the segment's way.
-    ZX2 = ZX0 + RR;
-    ZY2 = ZY0;
-    DIRECTION_ANGLE();
-    H = HHP;
+    lay_span_arc_level();
     if (HOUKOU > 0) {
         D1 = 180;
         D2 = 360;
@@ -32,19 +53,7 @@ void Toolkit::DRAW_SPAN_ARC() {
     }
     auto place = [this](float degrees) {
         HH = degrees * PI / 180;
-        if (RR == 0) {  // two equal points: the whole arc is that point
-            ZX = ZX11;
-            ZY = ZY11;
-            return;
-        }
-        ZX3 = ZX2 + RR * std::cos(HH);
-        ZY3 = ZY2 - basic::DIV(TAKASA, RR) * RR * std::sin(HH);
-        ZX1 = ZX3;
-        ZY1 = ZY3;
-        DIRECTION_ANGLE();
-        R = basic::SQR((ZX3 - ZX0) * (ZX3 - ZX0) + (ZY3 - ZY0) * (ZY3 - ZY0));
-        ZX = ZX0 + R * std::cos(H + HHP);
-        ZY = ZY0 - R * std::sin(H + HHP);
+        span_arc_point_at(HH);
     };
     // A step of 0 or less, or no length to span, gives the first dot only
     // instead of a loop that never reaches the end.

@@ -154,6 +154,13 @@ public:
     static int colour(float c, const basic::Where& w = basic::Where::current()) { return basic::CINT(c, w); }
 
 private:
+    // Sets the label angle (ZX0 .. ZY2, ITI, NAGASA) for polygon vertex k.
+    void aim_label_at_vertex(float k);
+    // The span arc laid level (CX, CY, RR, ZX2, ZY2, H) and its point at an
+    // angle in radians along it (ZX, ZY), shared by the arc and its point.
+    void lay_span_arc_level();
+    void span_arc_point_at(float radians);
+
     bool on_error_screen_ = false;
 
 public:
