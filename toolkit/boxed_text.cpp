@@ -2,13 +2,19 @@
 // on one line or two. A plain text line is taken as 26 units high.
 #include "toolkit.h"
 
+// Measures A$ as plain text into LLT and its centring offset in the box into
+// LT1; a text wider than the box starts at its left edge.
+static void measure_boxed_text(Toolkit& k) {
+    k.MEASURE_PLAIN_TEXT();
+    k.LT1 = basic::DIV(k.HABA - k.LLT, 2);
+    if (k.LT1 < 0) k.LT1 = 0;
+}
+
 void Toolkit::DRAW_BOXED_TEXT() {
     X1 = X;
     Y1 = Y;
     MOTOA_S = A_S;
-    MEASURE_PLAIN_TEXT();
-    LT1 = basic::DIV(HABA - LLT, 2);
-    if (LT1 < 0) LT1 = 0;
+    measure_boxed_text(*this);
     Y2 = Y1 + basic::INT(basic::DIV(TATE - 26, 2));
     Y3 = Y1 + TATE;
 
@@ -27,9 +33,7 @@ void Toolkit::DRAW_BOXED_TEXT_TWO_LINES() {
     Y1 = Y;
     MOTOA_S = A1_S;
     A_S = A1_S;
-    MEASURE_PLAIN_TEXT();
-    LT1 = basic::DIV(HABA - LLT, 2);
-    if (LT1 < 0) LT1 = 0;
+    measure_boxed_text(*this);
     Y2 = Y1 + basic::INT(basic::DIV(basic::DIV(TATE, 2) - 26, 2));
     Y3 = Y1 + TATE;
 
@@ -43,9 +47,7 @@ void Toolkit::DRAW_BOXED_TEXT_TWO_LINES() {
 
     MOTOA_S = A2_S;
     A_S = A2_S;
-    MEASURE_PLAIN_TEXT();
-    LT1 = basic::DIV(HABA - LLT, 2);
-    if (LT1 < 0) LT1 = 0;
+    measure_boxed_text(*this);
     Y4 = Y2 + 30;
     X = X1 + LT1;
     Y = Y4;

@@ -1,38 +1,40 @@
 // Key waits, message boxes and small screen routines.
 #include "toolkit.h"
 
-void Toolkit::WAIT_ANY_KEY() {
+// The message box of the key waits, from x `left` to `right`: the caller's
+// colour kept in CCC0 and its width in DR, the text's place left in X, Y.
+void Toolkit::open_message_box(float left, float right) {
     CCC0 = CCC1;
     DR = rt.line_width();
-    LineWidthKeeper keep(rt);
     rt.set_line_width(3);
-    rt.fill_box(96, 657, 400, 693, 13, 4);
+    rt.fill_box(left, 657, right, 693, 13, 4);
     CCC1 = 9;
-    X = 128;
+    X = left + 32;
     Y = 666;
-    AA_S = "何かキーを押して下さい。"_sj;
-    PUT_TEXT();
-    // Nothing is flushed first: a key typed ahead ends the wait at once.
+}
+
+// Nothing is flushed first: a key typed ahead ends the wait at once.
+void Toolkit::wait_for_key() {
     do {
         I_S = rt.poll_key();
     } while (I_S.empty());
+}
+
+void Toolkit::WAIT_ANY_KEY() {
+    LineWidthKeeper keep(rt);
+    open_message_box(96, 400);
+    AA_S = "何かキーを押して下さい。"_sj;
+    PUT_TEXT();
+    wait_for_key();
     rt.fill_box(0, 657, 400, 693, 15, 15);
     CCC1 = CCC0;
 }
 
 void Toolkit::SHOW_MESSAGE_WAIT() {
-    CCC0 = CCC1;
-    DR = rt.line_width();
     LineWidthKeeper keep(rt);
-    rt.set_line_width(3);
-    rt.fill_box(16, 657, 496, 693, 13, 4);
-    CCC1 = 9;
-    X = 48;
-    Y = 666;
+    open_message_box(16, 496);
     PUT_TEXT();
-    do {
-        I_S = rt.poll_key();
-    } while (I_S.empty());
+    wait_for_key();
     CLOSE_MESSAGE();
 }
 

@@ -160,6 +160,9 @@ private:
     // angle in radians along it (ZX, ZY), shared by the arc and its point.
     void lay_span_arc_level();
     void span_arc_point_at(float radians);
+    // The key waits' message box, and the wait for one key into I_S.
+    void open_message_box(float left, float right);
+    void wait_for_key();
 
     bool on_error_screen_ = false;
 
