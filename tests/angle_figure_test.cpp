@@ -12,14 +12,8 @@ namespace {
 using platform::DrawOp;
 using platform::OpKind;
 
-struct TelmiraFixture : ::testing::Test {
-    platform::Platform rt{harness::headless_options()};
-    Telmira t{rt, "Telmira"_sj};
-    TelmiraFixture() {
-        rt.clock = [] { return std::string("10:20:30"); };
-        t.START_UP();
-        rt.clear_trace();
-    }
+struct TelmiraFixture : harness::StartedProgram<Telmira>, ::testing::Test {
+    Telmira& t = kit;
     int count(OpKind kind, int color) const {
         int n = 0;
         for (const DrawOp& op : rt.trace()) n += op.kind == kind && op.color == color;

@@ -11,12 +11,6 @@
 
 namespace harness {
 
-inline std::vector<std::string> trace_lines(const std::vector<platform::DrawOp>& trace) {
-    std::vector<std::string> lines;
-    for (const auto& op : trace) lines.push_back(op.str());
-    return lines;
-}
-
 // The trace lines of DRAW_TEXT for `sjis` with its top left at (x, y) in
 // colour c and line width w.
 inline std::vector<std::string> drawn_text(float x, float y, const std::string& sjis, float c, float w = 3) {

@@ -7,11 +7,7 @@
 
 namespace {
 
-std::vector<std::string> lines_of(const std::vector<platform::DrawOp>& trace) {
-    std::vector<std::string> out;
-    for (const auto& op : trace) out.push_back(op.str());
-    return out;
-}
+using harness::trace_lines;
 
 // Draws `text` at (100, 200) in colour 4 and returns the trace.
 std::vector<std::string> draw(harness::KitFixture& f, const std::string& text) {
@@ -19,7 +15,7 @@ std::vector<std::string> draw(harness::KitFixture& f, const std::string& text) {
     f.kit.Y = 200;
     f.kit.AA_S = text;
     f.kit.DRAW_TEXT();
-    return lines_of(f.rt.trace());
+    return trace_lines(f.rt.trace());
 }
 
 struct WidthCase {
@@ -221,7 +217,7 @@ TEST(FormulaText, StateOutlivesTheText) {
     f.rt.clear_trace();
     f.kit.AA_S = "3ﾝ4"_sj;
     f.kit.DRAW_TEXT();
-    EXPECT_EQ(lines_of(f.rt.trace()),
+    EXPECT_EQ(trace_lines(f.rt.trace()),
               (std::vector<std::string>{
                   "text 159 200 c=4 w=3 font=ゴシック size=16 bold=1 italic=0 mag=3x3 \"3\"",
                   "segment 132 186 186 186 c=4 w=3",

@@ -27,15 +27,20 @@ inline platform::Options headless_options(const std::string& keys = {}) {
     return o;
 }
 
-struct KitFixture {
+// A program (the bare toolkit, or a lesson program) started up on a headless
+// page, its trace cleared after start-up.
+template <class Program>
+struct StartedProgram {
     platform::Platform rt{headless_options()};
-    Kit kit{rt, "Telmira"_sj};
-    KitFixture() {
+    Program kit{rt, "Telmira"_sj};
+    StartedProgram() {
         rt.clock = [] { return std::string("10:20:30"); };
         kit.START_UP();
         rt.clear_trace();
     }
 };
+
+using KitFixture = StartedProgram<Kit>;
 
 // The trace lines whose text (UTF-8) contains `utf8`.
 inline std::vector<platform::DrawOp> texts_containing(const std::vector<platform::DrawOp>& trace,
@@ -44,6 +49,13 @@ inline std::vector<platform::DrawOp> texts_containing(const std::vector<platform
     for (const auto& op : trace)
         if (op.kind == platform::OpKind::Text && op.text.find(utf8) != std::string::npos) out.push_back(op);
     return out;
+}
+
+// The trace, one line a call, for comparing line by line.
+inline std::vector<std::string> trace_lines(const std::vector<platform::DrawOp>& trace) {
+    std::vector<std::string> lines;
+    for (const auto& op : trace) lines.push_back(op.str());
+    return lines;
 }
 
 // The whole trace as text, one call a line, for searching.

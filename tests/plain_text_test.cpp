@@ -5,11 +5,7 @@
 
 namespace {
 
-std::vector<std::string> lines_of(const std::vector<platform::DrawOp>& trace) {
-    std::vector<std::string> out;
-    for (const auto& op : trace) out.push_back(op.str());
-    return out;
-}
+using harness::trace_lines;
 
 TEST(PlainText, WidthsAreTheSumOfTheAdvances) {
     struct Case {
@@ -49,7 +45,7 @@ TEST(PlainText, DrawsEachCharacterAtItsPlace) {
     f.kit.Y = 200;
     f.kit.AA_S = "(2x)y△,"_sj;
     f.kit.DRAW_PLAIN_TEXT();
-    EXPECT_EQ(lines_of(f.rt.trace()),
+    EXPECT_EQ(trace_lines(f.rt.trace()),
               (std::vector<std::string>{
                   "text 92 200 c=4 w=3 font=ｺﾞｼｯｸ size=15 bold=1 italic=0 mag=3x2 \"(\"",
                   "text 112 200 c=4 w=3 font=ｺﾞｼｯｸ size=15 bold=1 italic=0 mag=3x2 \"2\"",
@@ -135,7 +131,7 @@ TEST(BoxedText, BoxAndCentredLines) {
         k.A2_S = cp932::from_utf8(c.text2);
         if (c.two_lines) k.DRAW_BOXED_TEXT_TWO_LINES();
         else k.DRAW_BOXED_TEXT();
-        EXPECT_EQ(lines_of(f.rt.trace()), std::vector<std::string>(c.lines.begin(), c.lines.end()));
+        EXPECT_EQ(trace_lines(f.rt.trace()), std::vector<std::string>(c.lines.begin(), c.lines.end()));
         EXPECT_EQ(k.X, 100 + c.haba);
         EXPECT_EQ(k.Y, 100);
         EXPECT_EQ(k.AA_S, "");

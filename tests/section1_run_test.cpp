@@ -142,12 +142,10 @@ TEST(Section1, NonWholeChoiceIsTakenByItsWholePart) {
 // The definition screen takes all ten points to the screen in place on every
 // visit; the ones it does not set must not grow from visit to visit.
 TEST(Section1, DefinitionScreenAnyNumberOfTimes) {
-    platform::Platform rt{harness::headless_options()};
-    rt.clock = [] { return std::string("10:20:30"); };
-    Telmira t(rt, "Telmira"_sj);
-    t.START_UP();
+    harness::StartedProgram<Telmira> started;
+    Telmira& t = started.kit;
     for (int visit = 0; visit < 40; ++visit) {
-        rt.push_keys("kkkk");
+        started.rt.push_keys("kkkk");
         t.INSCRIBED_ANGLE_DEFINITION();
         ASSERT_EQ(t.X_A(10), t.GX0) << visit;
         ASSERT_EQ(t.Y_A(10), t.GY0) << visit;
