@@ -3,9 +3,19 @@
 // texts count, so 01, 1.0 or 2/2 are not "1".
 #include "telmira.h"
 
+// A fresh start or another screen's points would be drawn as they are, so
+// the figure is set up as screen ⑥ starts it; the value switches chosen
+// before stay in force all the same: only screen ⑥ itself turns them off.
+void Telmira::set_up_figure_for_switch() {
+    if (angle_figure_ready) return;
+    const std::string apb = KAKU1_S, aob = KAKU2_S;
+    start_angle_figure_screen();
+    KAKU1_S = apb;
+    KAKU2_S = aob;
+}
+
 void Telmira::ANGLE_VALUE_SWITCH() {
-    // A fresh start or another screen's points would be drawn as they are.
-    if (!angle_figure_ready) start_angle_figure_screen();
+    set_up_figure_for_switch();
     CCC1 = 0;
     AA_S = "表示(P…1,O…2) 消す(P…-1,O…-2,両方…-3) Enterキーで決定"_sj;
     ASK_NUMBER_BOTTOM();
@@ -22,7 +32,7 @@ void Telmira::ANGLE_VALUE_SWITCH() {
 }
 
 void Telmira::DIAMETER_SWITCH() {
-    if (!angle_figure_ready) start_angle_figure_screen();
+    set_up_figure_for_switch();
     CCC1 = 0;
     AA_S = "表示…1, 非表示…-1  Enterキーで決定"_sj;
     ASK_NUMBER_BOTTOM();

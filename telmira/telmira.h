@@ -72,4 +72,6 @@ public:
 private:
     // The first three steps of screen ⑥: title, set-up, clean figure area.
     void start_angle_figure_screen();
+    // What screens ⑦ and ⑧ draw on when no figure is set up.
+    void set_up_figure_for_switch();
 };

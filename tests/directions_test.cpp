@@ -29,6 +29,19 @@ TEST_F(DirectionsTest, RayDirectionInEveryQuadrantAndOnTheAxes) {
     }
 }
 
+TEST_F(DirectionsTest, NearlyLevelRayWhoseSlopeOverflowsIsNoError) {
+    // dx/dy is far beyond the largest number: the ray is all but level.
+    struct Case {
+        float dy, degrees;
+    } cases[] = {{1e-39f, 360}, {-1e-39f, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "dy " << c.dy);
+        kit.ZX0 = 0, kit.ZY0 = 0, kit.ZX1 = 100, kit.ZY1 = c.dy;
+        kit.DIRECTION_ANGLE();
+        EXPECT_NEAR(kit.HH, c.degrees, 1e-3);
+    }
+}
+
 TEST_F(DirectionsTest, ArmsGiveArcRangeFractionsAndTheBisector) {
     // Vertex (400, 300); arm points by direction.
     struct Case {

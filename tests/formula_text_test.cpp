@@ -165,6 +165,12 @@ const TraceCase kTraces[] = {
     {"ﾀ5ﾀﾀﾀ",
      {"segment 100 225 132 225 c=4 w=4",
       "text 100 190 c=4 w=3 font=ゴシック size=16 bold=1 italic=0 mag=4x2 \"5\""}},
+    // Parts with no width still have their bar, and the large overbar.
+    {"ﾀ/ﾀ", {"segment 100 225 100 225 c=4 w=4"}},
+    {"#ﾀ/ﾀﾝ",
+     {"polyline 104 236 108 224 116 260 130 186 138 186 c=4 w=3",
+      "segment 132 225 132 225 c=4 w=4",
+      "segment 132 186 132 186 c=4 w=3"}},
     {"ﾀ1/2",
      {"text 100 200 c=4 w=3 font=ゴシック size=16 bold=1 italic=0 mag=3x3 \"1\"",
       "text 123 200 c=4 w=3 font=ゴシック size=16 bold=1 italic=0 mag=2x3 \"÷\"",

@@ -124,6 +124,38 @@ TEST(Section1, SwitchesDrawTheSetUpFigureOrTheMovedOne) {
     }
 }
 
+// Only screen ⑥ turns the angle values off: they stay in force for ⑦ and ⑧
+// also when another screen or the main menu came in between and the switch
+// screen has to set the figure up again.
+TEST(Section1, ValueSwitchesStayOnUntilScreenSix) {
+    const std::string set_square = "1\r" + section1_tour::repeat("k", 26);
+    struct Case {
+        const char* what;
+        std::string keys;
+        int apb_lines, aob_lines;  // value lines written by the last visit
+    } const cases[] = {
+        {"APB on, definition, then AOB on", "1\r7\r1\r\r2\rkkkk7\r2\r\r", 1, 1},
+        {"both on, section left and entered, diameter", "1\r7\r1\r\r7\r2\r\r10\r1\r8\r1\r\r", 1, 1},
+        {"AOB on, set-square screen, diameter", "1\r7\r2\r\r" + set_square + "8\r-1\r\r", 0, 1},
+        {"APB on, then screen six", "1\r7\r1\r\r6\r\r", 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        harness::RunResult r = harness::run_program<Telmira>(c.keys + "10\r9\r", "Telmira");
+        EXPECT_EQ(r.status, 0);
+        auto chunks = per_menu_choice(r.trace);
+        ASSERT_GE(chunks.size(), 2u);
+        int apb = 0, aob = 0;
+        for (const DrawOp& op : chunks[chunks.size() - 2]) {
+            if (op.kind != OpKind::Text || op.text != "∠" || op.v[0] != 974) continue;
+            apb += op.v[1] == 90;
+            aob += op.v[1] == 140;
+        }
+        EXPECT_EQ(apb, c.apb_lines);
+        EXPECT_EQ(aob, c.aob_lines);
+    }
+}
+
 TEST(Section1, NonWholeChoiceIsTakenByItsWholePart) {
     struct Case {
         const char* typed;

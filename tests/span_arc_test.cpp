@@ -72,6 +72,9 @@ TEST_F(SpanArcTest, DotsAndLabel) {
          {100, 300}, {100, 300}, {200, 320}, {186.5f, 320}, 20},
         {"one point", {150, 150}, {150, 150}, 20, 10, -1, 1,
          {150, 150}, {150, 150}, {150, 150}, {123, 128}, 20},
+        // 180 + 0.000001 is 180 again in single precision.
+        {"step too small to move the angle", {100, 300}, {300, 300}, 20, 0.000001f, 1, 1,
+         {100, 300}, {100, 300}, {200, 320}, {186.5f, 320}, 20},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -81,8 +81,9 @@ void Toolkit::DRAW_FRACTION() {
     const float numerator_offset = basic::DIV(NAGA - TBSI, 2);
     const float denominator_offset = basic::DIV(NAGA - TBBO, 2);
 
-    // An empty fraction has no bar to draw.
-    if (NAGA > 0) {
+    // A split fraction always gets its bar, even a zero-length one; only
+    // an empty pair of marks ("ﾀﾀ") draws none.
+    if (slash != 0 || NAGA > 0) {
         rt.set_line_width(4);
         rt.segment(x0, y0 + 25, x0 + NAGA, y0 + 25, colour(CCC1));
         rt.set_line_width(width);

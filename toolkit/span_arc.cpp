@@ -56,16 +56,19 @@ void Toolkit::DRAW_SPAN_ARC() {
         span_arc_point_at(HH);
     };
     // A step of 0 or less, or no length to span, gives the first dot only
-    // instead of a loop that never reaches the end.
+    // instead of a loop that never reaches the end; a step too small to move
+    // the angle any further ends the row where it stands.
     const bool one_dot = HABA <= 0 || RR == 0;
     II = D1;
     {
         const float last = D2;
+        float before;
         do {
             place(II);
             rt.disc(ZX, ZY, 0.5f, colour(CCC2), colour(CCC2));
+            before = II;
             II = II + HABA;
-        } while (!one_dot && II <= last);
+        } while (!one_dot && II != before && II <= last);
     }
     place((D1 + D2) / 2);
     ZX0 = ZX;
