@@ -1,7 +1,5 @@
 // Screens ②, ③ and ④: the definition of the inscribed angle on circle O,
 // then the question and the answer written above the same figure.
-#include <cmath>
-
 #include "telmira.h"
 
 void Telmira::INSCRIBED_ANGLE_DEFINITION() {
@@ -33,12 +31,9 @@ void Telmira::INSCRIBED_ANGLE_DEFINITION() {
     R1 = SIZE * 5;
     HH1 = 1.0f / 12;
     HH2 = 5.0f / 12;
-    X_A(2) = X_A(1) + R1 * std::cos(PI + PI / 6);
-    Y_A(2) = Y_A(1) - R1 * std::sin(PI + PI / 6);
-    X_A(3) = X_A(1) + R1 * std::cos(-PI / 6);
-    Y_A(3) = Y_A(1) - R1 * std::sin(-PI / 6);
-    X_A(4) = X_A(1) + R1 * std::cos(4 * PI / 6);
-    Y_A(4) = Y_A(1) - R1 * std::sin(4 * PI / 6);
+    place_on_circle(2, PI + PI / 6);
+    place_on_circle(3, -PI / 6);
+    place_on_circle(4, 4 * PI / 6);
 
     // Circle O.
     rt.disc(X_A(1), Y_A(1), 3, 0, 0);

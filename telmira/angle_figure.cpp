@@ -2,8 +2,6 @@
 // point B that sets the arc AB and the point P, the marks of the angles APB
 // and AOB, and the switched value lines and diameter. The figure is drawn
 // anew from its state each time.
-#include <cmath>
-
 #include "telmira.h"
 
 void Telmira::SETUP_ANGLE_FIGURE() {
@@ -35,14 +33,10 @@ void Telmira::SETUP_ANGLE_FIGURE() {
     DHRQ = 150 * PI / 180;
     DHRP = (230 + DHP) * PI / 180;
     // A, B, Q (never drawn: it places the labels of A and B) and P.
-    X_A(2) = X_A(1) + R1 * std::cos(DHRA);
-    Y_A(2) = Y_A(1) - R1 * std::sin(DHRA);
-    X_A(3) = X_A(1) + R1 * std::cos(DHRB);
-    Y_A(3) = Y_A(1) - R1 * std::sin(DHRB);
-    X_A(4) = X_A(1) + R1 * std::cos(DHRQ);
-    Y_A(4) = Y_A(1) - R1 * std::sin(DHRQ);
-    X_A(5) = X_A(1) + R1 * std::cos(DHRP);
-    Y_A(5) = Y_A(1) - R1 * std::sin(DHRP);
+    place_on_circle(2, DHRA);
+    place_on_circle(3, DHRB);
+    place_on_circle(4, DHRQ);
+    place_on_circle(5, DHRP);
 
     HH_A(5) = DHB / 2;
     HH_A(3) = DHB;
@@ -94,12 +88,9 @@ void Telmira::REDRAW_ANGLE_FIGURE() {
 
     rt.disc(X_A(1), Y_A(1), 3, 0, 0);
     rt.circle(X_A(1), Y_A(1), R1, 0);
-    X_A(3) = X_A(1) + R1 * std::cos(DHRB);
-    Y_A(3) = Y_A(1) - R1 * std::sin(DHRB);
-    X_A(5) = X_A(1) + R1 * std::cos(DHRP);
-    Y_A(5) = Y_A(1) - R1 * std::sin(DHRP);
-    X_A(7) = X_A(1) + R1 * std::cos(PI + DHRP);
-    Y_A(7) = Y_A(1) - R1 * std::sin(PI + DHRP);
+    place_on_circle(3, DHRB);
+    place_on_circle(5, DHRP);
+    place_on_circle(7, PI + DHRP);
     rt.disc(X_A(2), Y_A(2), 5, 0, 0);
     rt.disc(X_A(3), Y_A(3), 5, 0, 0);
     rt.disc(X_A(5), Y_A(5), 5, 5, 5);

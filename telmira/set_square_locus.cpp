@@ -6,8 +6,7 @@
 #include "telmira.h"
 
 void Telmira::DRAW_SET_SQUARE() {
-    X_A(4) = X_A(1) + R1 * std::cos(DHRP);
-    Y_A(4) = Y_A(1) - R1 * std::sin(DHRP);
+    place_on_circle(4, DHRP);
 
     // The side through A, twice the radius long.
     ZX0 = X_A(4);
@@ -109,10 +108,8 @@ void Telmira::SET_SQUARE_LOCUS() {
     R1 = SIZE * 6;
     DHRA = 220 * PI / 180;
     DHRB = 320 * PI / 180;
-    X_A(2) = X_A(1) + R1 * std::cos(DHRA);
-    Y_A(2) = Y_A(1) - R1 * std::sin(DHRA);
-    X_A(3) = X_A(1) + R1 * std::cos(DHRB);
-    Y_A(3) = Y_A(1) - R1 * std::sin(DHRB);
+    place_on_circle(2, DHRA);
+    place_on_circle(3, DHRB);
     DRAW_POINTS_AB();
 
     WAIT_ANY_KEY();
@@ -148,8 +145,7 @@ void Telmira::SET_SQUARE_LOCUS() {
     DRAW_POINTS_AB();
     for (float i = 1; i <= 10; i = i + 1) {
         DHRP = (220 - 25 * i) * PI / 180;
-        X_A(4) = X_A(1) + R1 * std::cos(DHRP);
-        Y_A(4) = Y_A(1) - R1 * std::sin(DHRP);
+        place_on_circle(4, DHRP);
         rt.set_line_width(2);
         N = 4;
         M = 2;
@@ -171,8 +167,7 @@ void Telmira::SET_SQUARE_LOCUS() {
     // Twenty points, every other one between the ten.
     for (float i = 1; i <= 20; i = i + 1) {
         DHRP = (220 - 12.5f * i) * PI / 180;
-        X_A(4) = X_A(1) + R1 * std::cos(DHRP);
-        Y_A(4) = Y_A(1) - R1 * std::sin(DHRP);
+        place_on_circle(4, DHRP);
         rt.set_line_width(5);
         rt.disc(X_A(4), Y_A(4), 4, 0, 0);
     }

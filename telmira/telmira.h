@@ -70,6 +70,10 @@ public:
     bool angle_figure_ready = false;
 
 private:
+    // Puts figure point `point` on the circle of radius R1 about O (point 1)
+    // in the direction `radians`, counter-clockwise on screen from the right.
+    void place_on_circle(float point, float radians);
+
     // The first three steps of screen ⑥: title, set-up, clean figure area.
     void start_angle_figure_screen();
     // What screens ⑦ and ⑧ draw on when no figure is set up.
