@@ -2,6 +2,21 @@
 // then the question and the answer written above the same figure.
 #include "telmira.h"
 
+// The arc sign over the next two characters at the paragraph cursor (XI2,
+// YI1): a dotted arc 54 units long bulging 10 units upwards, no label.
+static void arc_sign_at_cursor(Telmira& t) {
+    t.ZX0 = t.XI2;
+    t.ZY0 = t.YI1;
+    t.ZX1 = t.XI2 + 54;
+    t.ZY1 = t.YI1;
+    t.HOUKOU = -1;
+    t.TAKASA = -10;
+    t.HABA = 1;
+    t.CCC2 = 0;
+    t.AAA_S = "";
+    t.DRAW_SPAN_ARC();
+}
+
 void Telmira::INSCRIBED_ANGLE_DEFINITION() {
     angle_figure_ready = false;  // the points and the frame become this screen's
 
@@ -96,16 +111,7 @@ void Telmira::INSCRIBED_ANGLE_DEFINITION() {
     XI2 = X;
     // The arc sign over "AB".
     rt.set_line_width(3);
-    ZX0 = XI2;
-    ZY0 = YI1;
-    ZX1 = XI2 + 54;
-    ZY1 = YI1;
-    HOUKOU = -1;
-    TAKASA = -10;
-    HABA = 1;
-    CCC2 = 0;
-    AAA_S = "";
-    DRAW_SPAN_ARC();
+    arc_sign_at_cursor(*this);
     CCC1 = 0;
     X = XI2;
     Y = YI1;
@@ -134,16 +140,7 @@ void Telmira::INSCRIBED_ANGLE_DEFINITION() {
     DRAW_TEXT();
     YI1 = Y;
     XI2 = X;
-    ZX0 = XI2;
-    ZY0 = YI1;
-    ZX1 = XI2 + 54;
-    ZY1 = YI1;
-    HOUKOU = -1;
-    TAKASA = -10;
-    HABA = 1;
-    CCC2 = 0;
-    AAA_S = "";
-    DRAW_SPAN_ARC();
+    arc_sign_at_cursor(*this);
     CCC1 = 0;
     X = XI2;
     Y = YI1;
