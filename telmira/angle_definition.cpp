@@ -102,52 +102,17 @@ void Telmira::INSCRIBED_ANGLE_DEFINITION() {
 
     XI1 = 40;
     YI1 = 20;
-    CCC1 = 0;
-    X = XI1;
-    Y = YI1;
-    AA_S = "円Oで、"_sj;
-    DRAW_TEXT();
-    YI1 = Y;
-    XI2 = X;
+    paragraph_text(XI1, YI1, 0, "円Oで、"_sj);
     // The arc sign over "AB".
     rt.set_line_width(3);
     arc_sign_at_cursor(*this);
-    CCC1 = 0;
-    X = XI2;
-    Y = YI1;
-    AA_S = "ABを除いた円周上に"_sj;
-    DRAW_TEXT();
-    YI1 = Y;
-    XI2 = X;
-    CCC1 = 0;
-    X = XI1;
-    Y = YI1 + 50;
-    AA_S = "点Pをとるとき、"_sj;
-    DRAW_TEXT();
-    YI1 = Y;
-    XI2 = X;
-    CCC1 = 3;
-    X = XI2;
-    Y = YI1;
-    AA_S = "∠APBを"_sj;
-    DRAW_TEXT();
-    YI1 = Y;
-    XI2 = X;
-    // An empty text moves the cursor to the third line.
-    X = XI1;
-    Y = YI1 + 60;
-    AA_S = "";
-    DRAW_TEXT();
-    YI1 = Y;
-    XI2 = X;
+    paragraph_text(XI2, YI1, 0, "ABを除いた円周上に"_sj);
+    paragraph_text(XI1, YI1 + 50, 0, "点Pをとるとき、"_sj);
+    paragraph_text(XI2, YI1, 3, "∠APBを"_sj);
+    // An empty text, in the colour as it stands, moves the cursor to the third line.
+    paragraph_text(XI1, YI1 + 60, CCC1, "");
     arc_sign_at_cursor(*this);
-    CCC1 = 0;
-    X = XI2;
-    Y = YI1;
-    AA_S = "ABに対する"_sj;
-    DRAW_TEXT();
-    YI1 = Y;
-    XI2 = X;
+    paragraph_text(XI2, YI1, 0, "ABに対する"_sj);
     CCC1 = 5;
     AA_S = "円周角"_sj;
     DRAW_TEXT();
@@ -170,29 +135,18 @@ void Telmira::INSCRIBED_ANGLE_DEFINITION() {
     DRAW_ANGLE_MARK();
 }
 
-// Writes one line of the question or answer at the paragraph cursor.
-static void question_line(Telmira& t, float gap, float colour, const std::string& text) {
-    t.CCC1 = colour;
-    t.X = t.XI1;
-    t.Y = t.YI1 + gap;
-    t.AA_S = text;
-    t.DRAW_TEXT();
-    t.YI1 = t.Y;
-    t.XI2 = t.X;
-}
-
 void Telmira::CONSTANT_ANGLE_QUESTION() {
     rt.fill_box(0, 0, 544, 300, 15, 15);  // the text area; the figure below stays
     XI1 = 40;
     YI1 = 20;
-    question_line(*this, 0, 3, "∠APBの大きさが一定"_sj);
-    question_line(*this, 50, 3, "であるわけを考えよう。"_sj);
-    question_line(*this, 50, 0, "∠APBと∠AOBの関係は?"_sj);
+    paragraph_text(XI1, YI1, 3, "∠APBの大きさが一定"_sj);
+    paragraph_text(XI1, YI1 + 50, 3, "であるわけを考えよう。"_sj);
+    paragraph_text(XI1, YI1 + 50, 0, "∠APBと∠AOBの関係は?"_sj);
 }
 
 void Telmira::HALF_ANGLE_ANSWER() {
     XI1 = 40;
     YI1 = 120;  // under the question's last line
-    question_line(*this, 50, 5, "∠APBは∠AOBの半分"_sj);
-    question_line(*this, 50, 3, "理由は?"_sj);
+    paragraph_text(XI1, YI1 + 50, 5, "∠APBは∠AOBの半分"_sj);
+    paragraph_text(XI1, YI1 + 50, 3, "理由は?"_sj);
 }

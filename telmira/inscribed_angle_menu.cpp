@@ -21,21 +21,9 @@ void Telmira::INSCRIBED_ANGLE_GOAL() {
     XI1 = 44;
     YI1 = 240;
 
-    CCC1 = 3;
-    X = XI1;
-    Y = YI1;
-    AA_S = "<めあて>"_sj;
-    DRAW_TEXT();
-    XI2 = X;
-    YI1 = Y;
+    paragraph_text(XI1, YI1, 3, "<めあて>"_sj);
 
-    CCC1 = 0;
-    X = XI1;
-    Y = YI1 + 65;
-    AA_S = "円周角と中心角の大きさを調べよう。"_sj;
-    DRAW_TEXT();
-    XI2 = X;
-    YI1 = Y;
+    paragraph_text(XI1, YI1 + 65, 0, "円周角と中心角の大きさを調べよう。"_sj);
 }
 
 void Telmira::INSCRIBED_ANGLE_MENU() {

@@ -66,39 +66,11 @@ void Telmira::SET_SQUARE_LOCUS() {
     rt.set_line_width(5);
 
     // The question.
-    CCC1 = 7;
-    X = XI1;
-    Y = YI1;
-    AA_S = "教科書P167 Q"_sj;
-    DRAW_TEXT();
-    YI1 = Y;
-    XI2 = X;
-    CCC1 = 3;
-    X = XI1;
-    Y = YI1 + 50;
-    AA_S = "∠APB=45%"_sj;
-    DRAW_TEXT();
-    YI1 = Y;
-    XI2 = X;
-    CCC1 = 0;
-    X = XI2;
-    Y = YI1;
-    AA_S = "となるような点Pを"_sj;
-    DRAW_TEXT();
-    YI1 = Y;
-    XI2 = X;
-    X = XI1;
-    Y = YI1 + 50;
-    AA_S = "三角定規を使って10個とろう。"_sj;
-    DRAW_TEXT();
-    YI1 = Y;
-    XI2 = X;
-    X = XI1;
-    Y = YI1 + 50;
-    AA_S = "点Pはどんな図形の上にあるだろう。"_sj;
-    DRAW_TEXT();
-    YI1 = Y;
-    XI2 = X;
+    paragraph_text(XI1, YI1, 7, "教科書P167 Q"_sj);
+    paragraph_text(XI1, YI1 + 50, 3, "∠APB=45%"_sj);
+    paragraph_text(XI2, YI1, 0, "となるような点Pを"_sj);
+    paragraph_text(XI1, YI1 + 50, 0, "三角定規を使って10個とろう。"_sj);
+    paragraph_text(XI1, YI1 + 50, 0, "点Pはどんな図形の上にあるだろう。"_sj);
 
     // O, A and B; A and B stand 100 degrees apart.
     X_A(1) = 8;
@@ -178,11 +150,5 @@ void Telmira::SET_SQUARE_LOCUS() {
     rt.circle(X_A(1), Y_A(1), R1, 0);
 
     WAIT_ANY_KEY();
-    CCC1 = 5;
-    X = XI1;
-    Y = YI1 + 70;
-    AA_S = "円周上にありそうだ！"_sj;
-    DRAW_TEXT();
-    YI1 = Y;
-    XI2 = X;
+    paragraph_text(XI1, YI1 + 70, 5, "円周上にありそうだ！"_sj);
 }

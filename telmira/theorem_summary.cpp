@@ -28,12 +28,6 @@ void Telmira::THEOREM_SUMMARY() {
     XI1 = 560;
     YI1 = 30;
     for (const SummaryLine& line : kSummary) {
-        CCC1 = line.colour;
-        X = XI1 + line.indent;
-        Y = YI1 + line.gap;
-        AA_S = cp932::from_utf8(line.text);
-        DRAW_TEXT();
-        YI1 = Y;
-        XI2 = X;
+        paragraph_text(XI1 + line.indent, YI1 + line.gap, line.colour, cp932::from_utf8(line.text));
     }
 }

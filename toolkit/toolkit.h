@@ -155,6 +155,9 @@ public:
     // The angle of the marks and labels from figure points by number: the
     // vertex (ZX0, ZY0) and the arm points (ZX1, ZY1), (ZX2, ZY2) from X_A, Y_A.
     void set_angle_points(float vertex, float first, float second);
+    // Draws `text` (DRAW_TEXT) at (x, y) in colour c and moves the paragraph
+    // cursor after it: YI1 = Y, XI2 = X.
+    void paragraph_text(float x, float y, float c, const std::string& text);
 
 private:
     // Sets the label angle (ZX0 .. ZY2, ITI, NAGASA) for polygon vertex k.
