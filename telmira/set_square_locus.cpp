@@ -50,6 +50,15 @@ void Telmira::DRAW_POINTS_AB() {
     DRAW_TEXT();
 }
 
+// The label "P" above the example set square's corner, point 11.
+static void label_example_p(Telmira& t) {
+    t.CCC1 = 3;
+    t.X = t.X_A(11) - 14;
+    t.Y = t.Y_A(11) - 50;
+    t.AA_S = "P"_sj;
+    t.DRAW_TEXT();
+}
+
 void Telmira::SET_SQUARE_LOCUS() {
     angle_figure_ready = false;  // the points and the frame become this screen's
 
@@ -91,11 +100,7 @@ void Telmira::SET_SQUARE_LOCUS() {
     X_A(11) = X_A(4);
     Y_A(11) = Y_A(4);
     rt.disc(X_A(4), Y_A(4), 4, 0, 0);
-    CCC1 = 3;
-    X = X_A(11) - 14;
-    Y = Y_A(11) - 50;
-    AA_S = "P"_sj;
-    DRAW_TEXT();
+    label_example_p(*this);
 
     WAIT_ANY_KEY();
     // Ten set squares from next to A over the top to next to B, each
@@ -127,11 +132,7 @@ void Telmira::SET_SQUARE_LOCUS() {
         rt.set_line_width(5);
         rt.disc(X_A(4), Y_A(4), 4, 0, 0);
         if (i == 5) {
-            CCC1 = 3;
-            X = X_A(11) - 14;
-            Y = Y_A(11) - 50;
-            AA_S = "P"_sj;
-            DRAW_TEXT();
+            label_example_p(*this);
         }
     }
 
