@@ -64,18 +64,8 @@ void Telmira::INSCRIBED_ANGLE_DEFINITION() {
     rt.arc(X_A(1), Y_A(1), R1, 3, HH1, HH2);
     rt.disc(X_A(2), Y_A(2), 3, 0, 0);
     rt.disc(X_A(3), Y_A(3), 3, 0, 0);
-    set_angle_points(2, 3, 4);
-    NAGASA = 8;
-    ITI = -1;
-    CCC1 = 0;
-    AAA_S = "A"_sj;
-    LABEL_ANGLE();
-    set_angle_points(3, 4, 2);
-    NAGASA = 8;
-    ITI = -1;
-    CCC1 = 0;
-    AAA_S = "B"_sj;
-    LABEL_ANGLE();
+    label_point(2, 3, 4, "A"_sj);
+    label_point(3, 4, 2, "B"_sj);
 
     WAIT_ANY_KEY();
     // P on the other arc.

@@ -100,18 +100,8 @@ void Telmira::REDRAW_ANGLE_FIGURE() {
     rt.segment(X_A(3), Y_A(3), X_A(5), Y_A(5), 5);
 
     // A and B labelled away from the circle, with Q as the second arm.
-    set_angle_points(2, 3, 4);
-    ITI = -1;
-    NAGASA = 8;
-    CCC1 = 0;
-    AAA_S = "A"_sj;
-    LABEL_ANGLE();
-    set_angle_points(3, 4, 2);
-    ITI = -1;
-    NAGASA = 16;
-    CCC1 = 0;
-    AAA_S = "B"_sj;
-    LABEL_ANGLE();
+    label_point(2, 3, 4, "A"_sj);
+    label_point(3, 4, 2, "B"_sj, 16);
 
     // The angles at P and at O, each labelled opposite its mark.
     const MarkSides& sides = (DHP < 360 && DHP > DHB) ? kOutsideArc

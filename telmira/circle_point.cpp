@@ -1,4 +1,5 @@
-// Points of the lessons' circle: on radius R1 about O (point 1).
+// Points of the lessons' circle: placed on radius R1 about O (point 1), and
+// named.
 #include <cmath>
 
 #include "telmira.h"
@@ -6,4 +7,13 @@
 void Telmira::place_on_circle(float point, float radians) {
     X_A(point) = X_A(1) + R1 * std::cos(radians);
     Y_A(point) = Y_A(1) - R1 * std::sin(radians);
+}
+
+void Telmira::label_point(float vertex, float first, float second, const std::string& name, float distance) {
+    set_angle_points(vertex, first, second);
+    NAGASA = distance;
+    ITI = -1;
+    CCC1 = 0;
+    AAA_S = name;
+    LABEL_ANGLE();
 }

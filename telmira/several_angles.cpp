@@ -11,18 +11,8 @@ void Telmira::SEVERAL_ANGLES() {
     rt.segment(X_A(2), Y_A(2), X_A(1), Y_A(1), 3);
     rt.segment(X_A(3), Y_A(3), X_A(1), Y_A(1), 3);
 
-    set_angle_points(2, 3, 4);
-    CCC1 = 0;
-    NAGASA = 8;
-    ITI = -1;
-    AAA_S = "A"_sj;
-    LABEL_ANGLE();
-    set_angle_points(3, 4, 2);
-    CCC1 = 0;
-    NAGASA = 8;
-    ITI = -1;
-    AAA_S = "B"_sj;
-    LABEL_ANGLE();
+    label_point(2, 3, 4, "A"_sj);
+    label_point(3, 4, 2, "B"_sj);
 
     // P at six places on the longer arc, 40 degrees apart.
     for (IJ = 1; IJ <= 6; IJ = IJ + 1) {

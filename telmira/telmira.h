@@ -73,6 +73,10 @@ private:
     // Puts figure point `point` on the circle of radius R1 about O (point 1)
     // in the direction `radians`, counter-clockwise on screen from the right.
     void place_on_circle(float point, float radians);
+    // Names figure point `vertex` by LABEL_ANGLE in colour 0, `distance`
+    // units off, on the far side of its angle towards `first` and `second`
+    // (ITI -1).
+    void label_point(float vertex, float first, float second, const std::string& name, float distance = 8);
 
     // The first three steps of screen ⑥: title, set-up, clean figure area.
     void start_angle_figure_screen();
