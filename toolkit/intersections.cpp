@@ -25,29 +25,25 @@ bool Toolkit::INTERSECT_LINES() {
     // A vertical line has no slope: its slope variable holds the marker 1000
     // for the lessons, but it is told apart by its own flag, so that a line
     // whose slope happens to be 1000 is not taken for a vertical one.
-    bool ab_vertical = false, cd_vertical = false;
-    if (AY == BY) {
-        A1 = 0;
-        B1 = AY;
-    } else if (AX == BX) {
-        A1 = 1000;
-        AX2 = AX;
-        ab_vertical = true;
-    } else {
-        A1 = basic::DIV(BY - AY, BX - AX);
-        B1 = AY - A1 * AX;
-    }
-    if (CY == DY) {
-        A2 = 0;
-        B2 = CY;
-    } else if (CX == DX) {
-        A2 = 1000;
-        AX2 = CX;
-        cd_vertical = true;
-    } else {
-        A2 = basic::DIV(DY - CY, DX - CX);
-        B2 = CY - A2 * CX;
-    }
+    // The line through (px, py) and (qx, qy); a vertical one leaves its
+    // intercept as it was and its x in AX2.
+    auto line_through = [this](float px, float py, float qx, float qy, float& slope, float& intercept) {
+        if (py == qy) {
+            slope = 0;
+            intercept = py;
+            return false;
+        }
+        if (px == qx) {
+            slope = 1000;
+            AX2 = px;
+            return true;
+        }
+        slope = basic::DIV(qy - py, qx - px);
+        intercept = py - slope * px;
+        return false;
+    };
+    const bool ab_vertical = line_through(AX, AY, BX, BY, A1, B1);
+    const bool cd_vertical = line_through(CX, CY, DX, DY, A2, B2);
     // Parallel lines: the earlier results stay.
     if (ab_vertical && cd_vertical) return false;
     if (!ab_vertical && !cd_vertical && A1 == A2) return false;
