@@ -63,18 +63,17 @@ void Toolkit::DRAW_FRACTION() {
     RTASKAI1_S = slash == 0 ? A_S : cp932::left(A_S, slash - 1);
     RTASKAI2_S = slash == 0 ? std::string() : cp932::mid(A_S, slash + 1);
 
-    X = x0;
-    Y = y0;
-    A_S = RTASKAI1_S;
-    BUN = 1;
-    MEASURE_TEXT();
-    TBSI = LLT;
-    X = x0;
-    Y = y0;
-    A_S = RTASKAI2_S;
-    BUN = 1;
-    MEASURE_TEXT();
-    TBBO = LLT;
+    // Each part measured from the fraction's place, as a fraction part.
+    auto part_width = [&](const std::string& part) {
+        X = x0;
+        Y = y0;
+        A_S = part;
+        BUN = 1;
+        MEASURE_TEXT();
+        return LLT;
+    };
+    TBSI = part_width(RTASKAI1_S);
+    TBBO = part_width(RTASKAI2_S);
     BUN = 0;
 
     NAGA = TBSI >= TBBO ? TBSI : TBBO;
