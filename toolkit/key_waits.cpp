@@ -68,20 +68,17 @@ void Toolkit::CLEAR_STRIP() {
 }
 
 void Toolkit::VALUES_TO_TEXTS() {
-    I = 1;
-    do {
-        A_S = basic::STR_S(T_A(I));
-        REMOVE_SPACES();
-        T_S_A(I) = A_S;
-        I = I + 1;
-    } while (I <= 80);
-    I = 1;
-    do {
-        A_S = basic::STR_S(F_A(I));
-        REMOVE_SPACES();
-        F_S_A(I) = A_S;
-        I = I + 1;
-    } while (I <= 40);
+    auto to_texts = [this](basic::NumArray& values, basic::TextArray& texts, float last) {
+        I = 1;
+        do {
+            A_S = basic::STR_S(values(I));
+            REMOVE_SPACES();
+            texts(I) = A_S;
+            I = I + 1;
+        } while (I <= last);
+    };
+    to_texts(T_A, T_S_A, 80);
+    to_texts(F_A, F_S_A, 40);
 }
 
 void Toolkit::KEY_TO_INDEX() {
