@@ -49,6 +49,19 @@ std::vector<std::vector<DrawOp>> per_menu_choice(const std::vector<DrawOp>& trac
     return chunks;
 }
 
+// What the last menu choice of a section-1 script drew, the script run to
+// the main menu's end entry.
+std::vector<DrawOp> last_choice(const std::string& keys) {
+    harness::RunResult r = harness::run_program<Telmira>(keys + "10\r9\r", "Telmira");
+    EXPECT_EQ(r.status, 0);
+    auto chunks = per_menu_choice(r.trace);
+    if (chunks.size() < 2) {
+        ADD_FAILURE() << "no menu choice before the section's end";
+        return {};
+    }
+    return chunks[chunks.size() - 2];
+}
+
 int count_if(const std::vector<DrawOp>& ops, bool (*pred)(const DrawOp&)) {
     int n = 0;
     for (const DrawOp& op : ops) n += pred(op);
@@ -114,11 +127,7 @@ TEST(Section1, SwitchesDrawTheSetUpFigureOrTheMovedOne) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        harness::RunResult r = harness::run_program<Telmira>(c.keys + "10\r9\r", "Telmira");
-        EXPECT_EQ(r.status, 0);
-        auto chunks = per_menu_choice(r.trace);
-        ASSERT_GE(chunks.size(), 2u);
-        const auto& last = chunks[chunks.size() - 2];
+        const auto last = last_choice(c.keys);
         EXPECT_TRUE(has_disc(last, c.px, c.py, 5, 5));
         EXPECT_FALSE(has_disc(last, 0, 0, 5, 5));
     }
@@ -141,12 +150,8 @@ TEST(Section1, ValueSwitchesStayOnUntilScreenSix) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        harness::RunResult r = harness::run_program<Telmira>(c.keys + "10\r9\r", "Telmira");
-        EXPECT_EQ(r.status, 0);
-        auto chunks = per_menu_choice(r.trace);
-        ASSERT_GE(chunks.size(), 2u);
         int apb = 0, aob = 0;
-        for (const DrawOp& op : chunks[chunks.size() - 2]) {
+        for (const DrawOp& op : last_choice(c.keys)) {
             if (op.kind != OpKind::Text || op.text != "∠" || op.v[0] != 974) continue;
             apb += op.v[1] == 90;
             aob += op.v[1] == 140;
