@@ -9,9 +9,6 @@ int Telmira::ask_section_choice(const std::string& menu_line, int last) {
 }
 
 void Telmira::INSCRIBED_ANGLE_SECTION() {
-    // Other sections place their own points in the shared arrays, so a new
-    // visit sets the interactive figure up again before a switch draws it.
-    angle_figure_ready = false;
     INSCRIBED_ANGLE_GOAL();
     INSCRIBED_ANGLE_MENU();
 }

@@ -36,7 +36,12 @@ void Telmira::MAIN_MENU() {
         rt.fill_box(0, 0, 1760, 1800, 15, 15);
         // The value passed the tests; the entry is the number the typed text
         // starts with ("2/2" is entry 2).
-        switch (typed_entry_number()) {
+        const int entry = typed_entry_number();
+        // The other sections place their own points in the shared arrays:
+        // after one of them the interactive figure is set up again before a
+        // switch of section 1 draws it.
+        if (entry >= 2 && entry <= 7) angle_figure_ready = false;
+        switch (entry) {
             case 1:  // the inscribed angle: INSCRIBED_ANGLE_GOAL, then INSCRIBED_ANGLE_MENU
                 INSCRIBED_ANGLE_SECTION();
                 break;

@@ -111,8 +111,8 @@ TEST(Section1, SundrelRunsTheSameSection) {
 }
 
 // The switch screens draw the figure from its set-up when nothing has set it
-// up, or when another screen has put its own points in the shared arrays;
-// otherwise from the state the arrow keys left.
+// up, or when another screen or section has put its own points in the shared
+// arrays; otherwise from the state the arrow keys left.
 TEST(Section1, SwitchesDrawTheSetUpFigureOrTheMovedOne) {
     struct Case {
         const char* what;
@@ -124,6 +124,9 @@ TEST(Section1, SwitchesDrawTheSetUpFigureOrTheMovedOne) {
         {"after the set-square screen", "1\r1\r" + section1_tour::repeat("k", 26) + "7\r2\r\r", 603.87f, 246.00f},
         {"after P moved one step", "1\r6\r" + section1_tour::kRight + "\r7\r1\r\r", 624.66f, 216.30f},
         {"after the several-angles screen", "1\r9\r8\r1\r\r", 576, 350},
+        {"after P moved, the main menu and back", "1\r6\r" + section1_tour::kRight + "\r10\r1\r7\r1\r\r", 624.66f, 216.30f},
+        {"after P moved and another section", "1\r6\r" + section1_tour::kRight + "\r10\r2\r1\r7\r1\r\r", 603.87f,
+         246.00f},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
