@@ -116,6 +116,19 @@ void Canvas::resize(double scale) {
     make_surface();
 }
 
+void Canvas::resize_keeping_picture(double scale) {
+    cairo_surface_t* old = cairo_surface_reference(surface_);
+    const double old_scale = scale_;
+    resize(scale);
+    cairo_save(cr_);
+    cairo_identity_matrix(cr_);
+    cairo_scale(cr_, scale_ / old_scale, scale_ / old_scale);
+    cairo_set_source_surface(cr_, old, 0, 0);
+    cairo_paint(cr_);
+    cairo_restore(cr_);
+    cairo_surface_destroy(old);
+}
+
 void Canvas::set_color(int i) {
     const Rgb& c = kPalette[static_cast<std::size_t>(std::clamp(i, 0, 15))];
     cairo_set_source_rgb(cr_, c.r / 255.0, c.g / 255.0, c.b / 255.0);

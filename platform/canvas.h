@@ -34,6 +34,8 @@ public:
     void draw(const DrawOp& op);
     // Starts over at a new scale with a white page.
     void resize(double scale);
+    // Starts over at a new scale with the present picture scaled onto it.
+    void resize_keeping_picture(double scale);
     bool write_png(const std::string& path) const;
 
     cairo_surface_t* surface() const { return surface_; }

@@ -21,6 +21,9 @@ namespace {
 // as a steady blink.
 constexpr int kIdleWaitMs = 250;
 
+// Drawing calls kept for redrawing the page at a new window size.
+constexpr std::size_t kMaxPageOps = 20000;
+
 std::string local_clock() {
     std::time_t now = std::time(nullptr);
     std::tm tm{};
@@ -68,8 +71,18 @@ void Platform::emit(DrawOp op, const Where& where) {
     if (!window_) return;
     bool covers_page = op.kind == OpKind::Clear ||
                        (op.kind == OpKind::FillBox && x1 <= 0 && y1 <= 0 && x2 >= kPageWidth && y2 >= kPageHeight);
-    if (covers_page) page_ops_.clear();
-    page_ops_.push_back(std::move(op));
+    if (covers_page) {
+        page_ops_.clear();
+        page_ops_complete_ = true;
+    }
+    // A page drawn on for a long time without being cleared (the arrow-key
+    // figure redrawn again and again) would keep every call: past a limit
+    // the list is dropped, and a resize scales the picture instead.
+    if (page_ops_.size() >= kMaxPageOps) {
+        page_ops_.clear();
+        page_ops_complete_ = false;
+    }
+    if (page_ops_complete_) page_ops_.push_back(std::move(op));
     mark_dirty(x1, y1, x2, y2);
     if (idle_) {
         // A program that draws right after finding no key is animating
@@ -208,8 +221,12 @@ std::string Platform::poll_key() {
     }
     if (!window_->pump(queued_, 0)) throw ProgramEnd{};
     if (window_->take_resized()) {
-        canvas_->resize(window_->fitting_scale());
-        for (const DrawOp& op : page_ops_) canvas_->draw(op);
+        if (page_ops_complete_) {
+            canvas_->resize(window_->fitting_scale());
+            for (const DrawOp& op : page_ops_) canvas_->draw(op);
+        } else {
+            canvas_->resize_keeping_picture(window_->fitting_scale());
+        }
         mark_dirty(0, 0, kPageWidth, kPageHeight);
     }
     if (queued_.empty()) {

@@ -138,6 +138,7 @@ private:
     bool idle_ = false;  // the last poll found no key
     std::vector<DrawOp> trace_;
     std::vector<DrawOp> page_ops_;  // what is on the page since the last clear
+    bool page_ops_complete_ = true; // page_ops_ holds every call since then
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> trace_out_{nullptr, &std::fclose};
     std::mt19937 rng_;
 };

@@ -12,6 +12,9 @@
 namespace platform {
 
 Window::Window(const std::string& title) {
+    // The page is copied into the window as a plain picture: no graphics
+    // acceleration (and none of its libraries) is needed for that.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_Init(SDL_INIT_VIDEO) != 0) throw std::runtime_error(std::string("cannot open a window: ") + SDL_GetError());
     // Start as large as the desktop allows, so that the page fits also
     // where no window manager maximises the window.
