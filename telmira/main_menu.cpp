@@ -48,6 +48,7 @@ void Telmira::MAIN_MENU() {
             case 2:  // the proof of the theorem: PROOF_SECTION
                 break;
             case 3:  // using inscribed angles: USING_ANGLES_SECTION
+                USING_ANGLES_SECTION();
                 break;
             case 4:  // inscribed angles and arcs: SECTION4_START
                 break;

@@ -60,9 +60,37 @@ public:
     // Screen ⑨ (several_angles.cpp).
     void SEVERAL_ANGLES();
 
+    // ---- Section 3, using inscribed angles
+    // Main menu entry 3: the aim, then the section's menu loop
+    // (using_angles_section.cpp).
+    void USING_ANGLES_SECTION();
+    void USING_ANGLES_GOAL();
+    void USING_ANGLES_MENU();  // returns on choice 4
+
+    // Screen ①, one practice problem after another until 1 is typed at the
+    // next-step prompt (practice_problems.cpp); the values of one problem of
+    // type NO: the angles T(1), T(2), the directions T(11)..T(14), their
+    // texts and the labels and answer F$(1)..F$(4).
+    void PRACTICE_PROBLEMS();
+    void make_practice_problem();
+
+    // Screen ②, the answers of the textbook's question 1 on page 170
+    // (p170_answers.cpp).
+    void TEXTBOOK_ANSWERS();
+
+    // Screen ③, worked examples until 1 is typed at the next-step prompt
+    // (random_example.cpp); the values of one example: T(1)..T(4), the
+    // directions T(11)..T(14) and the texts T$(1)..T$(4).
+    void RANDOM_EXAMPLE();
+    void make_random_example();
+
     // ---- Telmira's own shared variables
     float R1 = 0, M = 0, IJ = 0, DH = 0, DHB = 0, DHP = 0, DHRA = 0, DHRB = 0, DHRQ = 0, DHRP = 0;
     std::string TKEI_S;
+
+    // ---- Section 3's own variables: the practice problem's type, and the
+    // direction of Q in radians.
+    float NO = 0, DHRK = 0;
 
     // Whether the points and frame of section 1's interactive figure are as
     // its set-up left them: other screens place their own points in the same
@@ -70,9 +98,10 @@ public:
     bool angle_figure_ready = false;
 
 private:
-    // Puts figure point `point` on the circle of radius R1 about O (point 1)
-    // in the direction `radians`, counter-clockwise on screen from the right.
-    void place_on_circle(float point, float radians);
+    // Puts figure point `point` on the circle of radius R1 about figure
+    // point `centre` (O, point 1 unless said) in the direction `radians`,
+    // counter-clockwise on screen from the right.
+    void place_on_circle(float point, float radians, float centre = 1);
     // Names figure point `vertex` by LABEL_ANGLE in colour 0, `distance`
     // units off, on the far side of its angle towards `first` and `second`
     // (ITI -1).
@@ -82,4 +111,11 @@ private:
     void start_angle_figure_screen();
     // What screens ⑦ and ⑧ draw on when no figure is set up.
     void set_up_figure_for_switch();
+
+    // Section 3's circle about O (point 11): A (12), B (13), P (15) and Q
+    // (16) placed from the directions T(11)..T(14) in degrees, and the
+    // centre dot, the circle, the chords PA, PB, the radii OA, OB and the
+    // names A and B drawn (using_angles_figure.cpp).
+    void place_using_angles_points();
+    void draw_circle_and_chords();
 };
