@@ -1,12 +1,11 @@
-// Points of the lessons' circle: placed on radius R1 about O (point 1), and
-// named.
+// Points of the lessons' circle: placed on radius R1 about O, and named.
 #include <cmath>
 
 #include "telmira.h"
 
-void Telmira::place_on_circle(float point, float radians) {
-    X_A(point) = X_A(1) + R1 * std::cos(radians);
-    Y_A(point) = Y_A(1) - R1 * std::sin(radians);
+void Telmira::place_on_circle(float point, float radians, float centre) {
+    X_A(point) = X_A(centre) + R1 * std::cos(radians);
+    Y_A(point) = Y_A(centre) - R1 * std::sin(radians);
 }
 
 void Telmira::label_point(float vertex, float first, float second, const std::string& name, float distance) {

@@ -60,6 +60,27 @@ public:
     // Screen ⑨ (several_angles.cpp).
     void SEVERAL_ANGLES();
 
+    // ---- Section 2, the proof of the theorem (proof_section.cpp)
+    // Main menu entry 2: the aim, then the section's menu loop.
+    void PROOF_SECTION();
+    void PROOF_GOAL();
+    void PROOF_MENU();  // returns on choice 10
+
+    // Each proof is a text page with three answer blanks, figure steps that
+    // add marks to its figure, and answer steps that fill the blanks.
+    // PB a diameter (proof_diameter.cpp).
+    void PROOF_DIAMETER();
+    void PROOF_DIAMETER_FIGURE();
+    void PROOF_DIAMETER_ANSWERS();
+    // O inside the angle APB (proof_inside.cpp).
+    void PROOF_INSIDE();
+    void PROOF_INSIDE_FIGURE();
+    void PROOF_INSIDE_ANSWERS();
+    // O outside the angle APB (proof_outside.cpp).
+    void PROOF_OUTSIDE();
+    void PROOF_OUTSIDE_FIGURE();
+    void PROOF_OUTSIDE_ANSWERS();
+
     // ---- Telmira's own shared variables
     float R1 = 0, M = 0, IJ = 0, DH = 0, DHB = 0, DHP = 0, DHRA = 0, DHRB = 0, DHRQ = 0, DHRP = 0;
     std::string TKEI_S;
@@ -69,10 +90,17 @@ public:
     // shared arrays, and the switch screens must not draw from those.
     bool angle_figure_ready = false;
 
+    // ---- Section 2's own variables
+    float DHRK = 0;  // direction of K, the far end of the diameter through P
+    // Which proof's text page is on the screen (1 to 3), 0 for none: its
+    // figure and answer steps draw only onto their own page.
+    int proof_page_on_screen = 0;
+
 private:
     // Puts figure point `point` on the circle of radius R1 about O (point 1)
     // in the direction `radians`, counter-clockwise on screen from the right.
-    void place_on_circle(float point, float radians);
+    // (The proofs put O at point 11 and give it as `centre`.)
+    void place_on_circle(float point, float radians, float centre = 1);
     // Names figure point `vertex` by LABEL_ANGLE in colour 0, `distance`
     // units off, on the far side of its angle towards `first` and `second`
     // (ITI -1).
@@ -82,4 +110,27 @@ private:
     void start_angle_figure_screen();
     // What screens ⑦ and ⑧ draw on when no figure is set up.
     void set_up_figure_for_switch();
+
+    // The proof pages (proof_section.cpp). The first steps of a text page: a
+    // clean page, the frame without grid, line width 5, O at grid point
+    // (8, 8) as figure point `o`, R1 and the section-1 figure's start values.
+    void begin_proof_page(float o);
+    // The figure every proof starts from: circle O through A, B and P, the
+    // chords PA, PB and radii OA, OB, the names, and the sectors of the
+    // angles APB and AOB (`mark_radius` wide). "O" is named on the far side
+    // of the angle between OA and O's `o_arm`.
+    void draw_proof_figure(float o, float a, float b, float p, float mark_radius, float o_arm);
+    // The blanks' cell: border 3, fill 13, 50 high, text colour 5.
+    void proof_cell_style();
+    // Answer blank k with its placeholder, 10 units after the line so far;
+    // its place is kept in T(k), F(k) and the paragraph goes on after it.
+    void proof_blank(float k, float width, const std::string& placeholder);
+    // The answer of blank k drawn over it, in a cell of the same place.
+    void proof_answer(float k, float width, const std::string& answer);
+    // Where the dots of an equal angle go: the place in X and Y that
+    // LABEL_ANGLE finds for an empty label 60 units out on the bisector of
+    // the angle at `vertex` from arm `first` to arm `second`.
+    void dot_place(float vertex, float first, float second);
+    // The disc of radius 7 that marks an equal angle, filled in its colour.
+    void angle_dot(float x, float y, float c);
 };
