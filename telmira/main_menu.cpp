@@ -45,7 +45,8 @@ void Telmira::MAIN_MENU() {
             case 1:  // the inscribed angle: INSCRIBED_ANGLE_GOAL, then INSCRIBED_ANGLE_MENU
                 INSCRIBED_ANGLE_SECTION();
                 break;
-            case 2:  // the proof of the theorem: PROOF_SECTION
+            case 2:  // the proof of the theorem
+                PROOF_SECTION();
                 break;
             case 3:  // using inscribed angles: USING_ANGLES_SECTION
                 USING_ANGLES_SECTION();

@@ -78,7 +78,7 @@ void Telmira::PRACTICE_PROBLEMS() {
         rt.set_line_width(5);
         R1 = SIZE * 7;
         place_using_angles_points();
-        draw_circle_and_chords();
+        draw_circle_with_chords(11, 12, 13, 15);
 
         // The angle at P and its name on the other side of the vertex; the
         // label's colour is left from the names before.

@@ -57,7 +57,7 @@ void Telmira::RANDOM_EXAMPLE() {
         DHP = 290;
         DHB = 110;
         place_using_angles_points();
-        draw_circle_and_chords();
+        draw_circle_with_chords(11, 12, 13, 15);
 
         // The given angle at P, and P's name beyond it.
         set_angle_points(15, 13, 12);

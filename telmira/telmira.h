@@ -60,6 +60,27 @@ public:
     // Screen ⑨ (several_angles.cpp).
     void SEVERAL_ANGLES();
 
+    // ---- Section 2, the proof of the theorem (proof_section.cpp)
+    // Main menu entry 2: the aim, then the section's menu loop.
+    void PROOF_SECTION();
+    void PROOF_GOAL();
+    void PROOF_MENU();  // returns on choice 10
+
+    // Each proof is a text page with three answer blanks, figure steps that
+    // add marks to its figure, and answer steps that fill the blanks.
+    // PB a diameter (proof_diameter.cpp).
+    void PROOF_DIAMETER();
+    void PROOF_DIAMETER_FIGURE();
+    void PROOF_DIAMETER_ANSWERS();
+    // O inside the angle APB (proof_inside.cpp).
+    void PROOF_INSIDE();
+    void PROOF_INSIDE_FIGURE();
+    void PROOF_INSIDE_ANSWERS();
+    // O outside the angle APB (proof_outside.cpp).
+    void PROOF_OUTSIDE();
+    void PROOF_OUTSIDE_FIGURE();
+    void PROOF_OUTSIDE_ANSWERS();
+
     // ---- Section 3, using inscribed angles
     // Main menu entry 3: the aim, then the section's menu loop
     // (using_angles_section.cpp).
@@ -88,34 +109,65 @@ public:
     float R1 = 0, M = 0, IJ = 0, DH = 0, DHB = 0, DHP = 0, DHRA = 0, DHRB = 0, DHRQ = 0, DHRP = 0;
     std::string TKEI_S;
 
-    // ---- Section 3's own variables: the practice problem's type, and the
-    // direction of Q in radians.
-    float NO = 0, DHRK = 0;
+    // ---- Section 3's own variables: the practice problem's type, 1 to 8.
+    float NO = 0;
 
     // Whether the points and frame of section 1's interactive figure are as
     // its set-up left them: other screens place their own points in the same
     // shared arrays, and the switch screens must not draw from those.
     bool angle_figure_ready = false;
 
+    // ---- Section 2's own variables
+    // Direction of K, the far end of the diameter through P (also of Q in
+    // section 3's figures).
+    float DHRK = 0;
+    // Which proof's text page is on the screen (1 to 3), 0 for none: its
+    // figure and answer steps draw only onto their own page.
+    int proof_page_on_screen = 0;
+
 private:
-    // Puts figure point `point` on the circle of radius R1 about figure
-    // point `centre` (O, point 1 unless said) in the direction `radians`,
-    // counter-clockwise on screen from the right.
+    // Puts figure point `point` on the circle of radius R1 about O (point 1)
+    // in the direction `radians`, counter-clockwise on screen from the right.
+    // (The proofs and section 3 put O at point 11 and give it as `centre`.)
     void place_on_circle(float point, float radians, float centre = 1);
     // Names figure point `vertex` by LABEL_ANGLE in colour 0, `distance`
     // units off, on the far side of its angle towards `first` and `second`
     // (ITI -1).
     void label_point(float vertex, float first, float second, const std::string& name, float distance = 8);
+    // The centre dot and the circle about O (point `o`), the chords PA, PB,
+    // the radii OA, OB, and the names A and B outside the circle.
+    void draw_circle_with_chords(float o, float a, float b, float p);
 
     // The first three steps of screen ⑥: title, set-up, clean figure area.
     void start_angle_figure_screen();
     // What screens ⑦ and ⑧ draw on when no figure is set up.
     void set_up_figure_for_switch();
 
+    // The proof pages (proof_section.cpp). The first steps of a text page: a
+    // clean page, the frame without grid, line width 5, O at grid point
+    // (8, 8) as figure point `o`, R1 and the section-1 figure's start values.
+    void begin_proof_page(float o);
+    // The figure every proof starts from: circle O through A, B and P, the
+    // chords PA, PB and radii OA, OB, the names, and the sectors of the
+    // angles APB and AOB (`mark_radius` wide). "O" is named on the far side
+    // of the angle between OA and O's `o_arm`.
+    void draw_proof_figure(float o, float a, float b, float p, float mark_radius, float o_arm);
+    // The blanks' cell: border 3, fill 13, 50 high, text colour 5.
+    void proof_cell_style();
+    // Answer blank k with its placeholder, 10 units after the line so far;
+    // its place is kept in T(k), F(k) and the paragraph goes on after it.
+    void proof_blank(float k, float width, const std::string& placeholder);
+    // The answer of blank k drawn over it, in a cell of the same place.
+    void proof_answer(float k, float width, const std::string& answer);
+    // Where the dots of an equal angle go: the place in X and Y that
+    // LABEL_ANGLE finds for an empty label 60 units out on the bisector of
+    // the angle at `vertex` from arm `first` to arm `second`.
+    void dot_place(float vertex, float first, float second);
+    // The disc of radius 7 that marks an equal angle, filled in its colour.
+    void angle_dot(float x, float y, float c);
+
     // Section 3's circle about O (point 11): A (12), B (13), P (15) and Q
-    // (16) placed from the directions T(11)..T(14) in degrees, and the
-    // centre dot, the circle, the chords PA, PB, the radii OA, OB and the
-    // names A and B drawn (using_angles_figure.cpp).
+    // (16) placed from the directions T(11)..T(14) in degrees
+    // (using_angles_figure.cpp).
     void place_using_angles_points();
-    void draw_circle_and_chords();
 };

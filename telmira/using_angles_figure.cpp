@@ -1,5 +1,5 @@
-// The circle of section 3's screens: O with the chord ends A and B, and P
-// (and Q) on the circle, placed from directions in degrees.
+// The points of section 3's circle: the chord ends A and B, and P (and Q),
+// placed about O from their directions in degrees.
 #include "telmira.h"
 
 void Telmira::place_using_angles_points() {
@@ -11,15 +11,4 @@ void Telmira::place_using_angles_points() {
     place_on_circle(13, DHRB, 11);
     place_on_circle(15, DHRP, 11);
     place_on_circle(16, DHRK, 11);
-}
-
-void Telmira::draw_circle_and_chords() {
-    rt.disc(X_A(11), Y_A(11), 3, 0, 0);
-    rt.circle(X_A(11), Y_A(11), R1, 0);
-    rt.segment(X_A(12), Y_A(12), X_A(15), Y_A(15), 0);
-    rt.segment(X_A(13), Y_A(13), X_A(15), Y_A(15), 0);
-    rt.segment(X_A(12), Y_A(12), X_A(11), Y_A(11), 0);
-    rt.segment(X_A(13), Y_A(13), X_A(11), Y_A(11), 0);
-    label_point(12, 13, 11, "A"_sj);
-    label_point(13, 11, 12, "B"_sj);
 }

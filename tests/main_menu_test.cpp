@@ -105,14 +105,15 @@ TEST(MainMenu, TelmiraWalk) {
     walk<Telmira>("Telmira", {
         {"end entry", "9\r", {"end"}},
         {"quotient equal to the end entry", "18/2\r", {"end"}},
-        // Section 1 is left by its menu's entry 10, section 3 by its entry 4.
-        {"every section entry", "1\r10\r2\r3\r4\r4\r5\r6\r7\r9\r", {"on", "on", "on", "on", "on", "on", "on", "end"}},
+        // Sections 1 and 2 are left by their menus' entry 10, section 3 by its entry 4.
+        {"every section entry", "1\r10\r2\r10\r3\r4\r4\r5\r6\r7\r9\r",
+         {"on", "on", "on", "on", "on", "on", "on", "end"}},
         {"blank entry", "8\r8\r9\r", {"on", "on", "end"}},
         {"out of range", "0\r-1\r10\r\r9\r", {"redraw", "redraw", "redraw", "redraw", "end"}},
         {"below one as a fraction", "1/2\r9\r", {"redraw", "end"}},
         {"zero denominator", "1/0\r/\r0/0\r3/\r9\r", {"redraw", "redraw", "redraw", "redraw", "end"}},
-        {"not a whole number", "2.5\r9\r", {"on", "end"}},
-        {"leading number names an entry", "2/2\r9\r", {"on", "end"}},
+        {"not a whole number", "2.5\r10\r9\r", {"on", "end"}},
+        {"leading number names an entry", "2/2\r10\r9\r", {"on", "end"}},
         {"leading number names no entry", "20/4\r9\r", {"on", "end"}},
         {"leading number too large for an entry", "9999/9999\r9\r", {"on", "end"}},
     });

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "harness.h"
+#include "menu_runs.h"
 #include "section1_tour.h"
 #include "telmira.h"
 
@@ -13,41 +14,16 @@ namespace {
 
 using platform::DrawOp;
 using platform::OpKind;
+using menu_runs::count_if;
+using menu_runs::is_key_wait;
+using menu_runs::page_texts;
+using menu_runs::per_menu_choice;
 
 // A key after the main menu's end entry: when it stays unread, the program
 // ended by that entry and not by running out of keys.
 const std::string kLeftOver = "x";
 
-bool is_box(const DrawOp& op, float x1, float y1, float x2, float y2) {
-    return op.kind == OpKind::FillBox && op.v == std::vector<float>{x1, y1, x2, y2} && op.color == 13 && op.fill == 4;
-}
-bool is_key_wait(const DrawOp& op) { return is_box(op, 96, 657, 400, 693); }
-bool is_message_wait(const DrawOp& op) { return is_box(op, 16, 657, 496, 693); }
-// The section's menu line starts with "①" at the left of the Bottom strip
-// (after the 16-unit blank of its leading space).
-bool is_menu_line(const DrawOp& op) {
-    return op.kind == OpKind::Text && op.v[0] == 32 && op.v[1] == 666 && op.text.rfind("①", 0) == 0;
-}
-
-// Every text of the trace in drawing order, run together, so that a text
-// drawn a piece at a time can be found whole.
-std::string page_texts(const std::vector<DrawOp>& trace) {
-    std::string s;
-    for (const DrawOp& op : trace)
-        if (op.kind == OpKind::Text) s += op.text;
-    return s;
-}
-
-// The trace cut at each asking of the section's menu line: chunk k holds what
-// the choice made at the k-th asking drew.
-std::vector<std::vector<DrawOp>> per_menu_choice(const std::vector<DrawOp>& trace) {
-    std::vector<std::vector<DrawOp>> chunks;
-    for (const DrawOp& op : trace) {
-        if (is_menu_line(op)) chunks.emplace_back();
-        if (!chunks.empty()) chunks.back().push_back(op);
-    }
-    return chunks;
-}
+bool is_message_wait(const DrawOp& op) { return menu_runs::is_box(op, 16, 657, 496, 693); }
 
 // What the last menu choice of a section-1 script drew, the script run to
 // the main menu's end entry.
@@ -60,12 +36,6 @@ std::vector<DrawOp> last_choice(const std::string& keys) {
         return {};
     }
     return chunks[chunks.size() - 2];
-}
-
-int count_if(const std::vector<DrawOp>& ops, bool (*pred)(const DrawOp&)) {
-    int n = 0;
-    for (const DrawOp& op : ops) n += pred(op);
-    return n;
 }
 
 bool has_disc(const std::vector<DrawOp>& trace, float x, float y, float r, int colour) {
@@ -125,7 +95,7 @@ TEST(Section1, SwitchesDrawTheSetUpFigureOrTheMovedOne) {
         {"after P moved one step", "1\r6\r" + section1_tour::kRight + "\r7\r1\r\r", 624.66f, 216.30f},
         {"after the several-angles screen", "1\r9\r8\r1\r\r", 576, 350},
         {"after P moved, the main menu and back", "1\r6\r" + section1_tour::kRight + "\r10\r1\r7\r1\r\r", 624.66f, 216.30f},
-        {"after P moved and another section", "1\r6\r" + section1_tour::kRight + "\r10\r2\r1\r7\r1\r\r", 603.87f,
+        {"after P moved and another section", "1\r6\r" + section1_tour::kRight + "\r10\r2\r1\rk10\r1\r7\r1\r\r", 603.87f,
          246.00f},
     };
     for (const Case& c : cases) {

@@ -8,10 +8,15 @@
 #include <vector>
 
 #include "harness.h"
+#include "menu_runs.h"
 #include "telmira.h"
 
 namespace {
 
+using menu_runs::count_if;
+using menu_runs::is_key_wait;
+using menu_runs::page_texts;
+using menu_runs::per_menu_choice;
 using platform::DrawOp;
 using platform::OpKind;
 
@@ -22,31 +27,11 @@ const std::string kLeftOver = "x";
 bool is_fill_box(const DrawOp& op, std::vector<float> v, int border, int fill) {
     return op.kind == OpKind::FillBox && op.v == v && op.color == border && op.fill == fill;
 }
-bool is_key_wait(const DrawOp& op) { return is_fill_box(op, {96, 657, 400, 693}, 13, 4); }
 bool is_next_step(const DrawOp& op) { return is_fill_box(op, {96, 639, 400, 675}, 13, 12); }
 bool is_page_clear(const DrawOp& op) { return is_fill_box(op, {0, 0, 1760, 1800}, 15, 15); }
 bool is_main_menu_board(const DrawOp& op) { return is_fill_box(op, {22, 10, 1342, 610}, 15, 10); }
 // The blanks and answers: cells bordered in colour 3, filled with 13.
 bool is_cell(const DrawOp& op) { return op.kind == OpKind::FillBox && op.color == 3 && op.fill == 13; }
-// The section's menu line starts with "①" at the left of the Bottom strip.
-bool is_menu_line(const DrawOp& op) {
-    return op.kind == OpKind::Text && op.v[0] == 16 && op.v[1] == 666 && op.text == "①";
-}
-
-int count_if(const std::vector<DrawOp>& ops, bool (*pred)(const DrawOp&)) {
-    int n = 0;
-    for (const DrawOp& op : ops) n += pred(op);
-    return n;
-}
-
-// Every text of the trace in drawing order, run together, so that a text
-// drawn a glyph at a time can be found whole.
-std::string page_texts(const std::vector<DrawOp>& ops) {
-    std::string s;
-    for (const DrawOp& op : ops)
-        if (op.kind == OpKind::Text) s += op.text;
-    return s;
-}
 
 // The glyphs drawn right after op i on one line, left to right: the text of
 // a cell or the label of a mark, without the name or line drawn next.
@@ -57,17 +42,6 @@ std::string texts_after(const std::vector<DrawOp>& ops, std::size_t i) {
         s += ops[k].text;
     }
     return s;
-}
-
-// The trace cut at each asking of the section's menu line: chunk k holds what
-// the choice made at the k-th asking drew.
-std::vector<std::vector<DrawOp>> per_menu_choice(const std::vector<DrawOp>& trace) {
-    std::vector<std::vector<DrawOp>> chunks;
-    for (const DrawOp& op : trace) {
-        if (is_menu_line(op)) chunks.emplace_back();
-        if (!chunks.empty()) chunks.back().push_back(op);
-    }
-    return chunks;
 }
 
 // The keys of one practice problem: the key for the answer, then a number
