@@ -216,7 +216,9 @@ TEST(Section2, FigureAndAnswerStepsDrawOntoTheirOwnPage) {
         const auto& last = chunks.back();
         EXPECT_EQ(count_if(last, is_page_clear), c.page_drawn ? 1 : 0);
         EXPECT_EQ(count_if(last, is_key_wait), c.key_waits);
-        if (c.page_drawn) EXPECT_NE(page_texts(last).find(c.question), std::string::npos);
+        if (c.page_drawn) {
+            EXPECT_NE(page_texts(last).find(c.question), std::string::npos);
+        }
     }
 }
 
