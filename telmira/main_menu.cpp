@@ -56,6 +56,7 @@ void Telmira::MAIN_MENU() {
             case 5:  // the diameter and the inscribed angle: SECTION5_START
                 break;
             case 6:  // the converse of the theorem: SECTION6_START
+                SECTION6_START();
                 break;
             case 7:  // the basic problems of page 176: SECTION7_START
                 break;

@@ -105,6 +105,25 @@ public:
     void RANDOM_EXAMPLE();
     void make_random_example();
 
+    // ---- Section 6, the converse of the theorem
+    // Main menu entry 6: the aim, then the section's menu loop
+    // (converse_section.cpp).
+    void SECTION6_START();
+    void CONVERSE_AIM();
+    void SECTION6_MENU();  // returns on choice 4
+    // Screen ①: the set-square locus, then P on, inside and outside the
+    // circle (converse_p174q.cpp).
+    void CONVERSE_P174Q();
+    // Screen ②: the converse stated, and problem 1 of page 175
+    // (converse_theorem.cpp).
+    void CONVERSE_THEOREM();
+    void CONVERSE_FIGURE_ABPQ();
+    void CONVERSE_FIGURE_P175Q1();
+    // Screen ③: problem 2 of page 175 (converse_problem2.cpp).
+    void CONVERSE_PROBLEM2();
+    void CONVERSE_PROBLEM2_FIGURE();
+    void CONVERSE_PROBLEM2_HINT();
+
     // ---- Telmira's own shared variables
     float R1 = 0, M = 0, IJ = 0, DH = 0, DHB = 0, DHP = 0, DHRA = 0, DHRB = 0, DHRQ = 0, DHRP = 0;
     std::string TKEI_S;
@@ -124,6 +143,10 @@ public:
     // Which proof's text page is on the screen (1 to 3), 0 for none: its
     // figure and answer steps draw only onto their own page.
     int proof_page_on_screen = 0;
+
+    // ---- Section 6's own variables: the direction of C (or the third point)
+    // and the point numbers of the right-angle marks.
+    float DHRC = 0, N2 = 0, N3 = 0;
 
 private:
     // Puts figure point `point` on the circle of radius R1 about O (point 1)
@@ -170,4 +193,27 @@ private:
     // (16) placed from the directions T(11)..T(14) in degrees
     // (using_angles_figure.cpp).
     void place_using_angles_points();
+
+    // Section 6 (converse_*.cpp). DRAW_TEXT of `text` at (x, y) in colour c,
+    // the paragraph cursor left alone (point labels).
+    void put_text(float x, float y, float c, const std::string& text);
+    // DRAW_ANGLE_MARK at figure point `vertex` from arm `first` to arm
+    // `second`, border colour 0.
+    void mark_angle(float vertex, float first, float second, float label_colour, float fill, float size, float arcs,
+                    float side, const std::string& label);
+    // Screen ①: frame k (1 to 3) of the three side by side, figure k drawn
+    // in it, and the heading line above it with the blank k.
+    void p174q_frame(float k);
+    void p174q_figure(float k);
+    void p174q_heading(float k);
+    void p174q_cell(const std::string& text);
+    void p174q_answer(float k, const std::string& answer);
+    // Screen ②: the figure frame's centre as point 1 and points 2 to 5 on
+    // its circle at the given degrees.
+    void place_converse_points(float a, float b, float c, float p);
+    // The segment between figure points `from` and `to` (through M and N).
+    void join_points(float from, float to, float c);
+    // Screen ③: a figure point's letter, and a proof blank left empty.
+    void label_problem2_point(float point, float c);
+    void problem2_blank(float k, float width, const std::string& mark);
 };
