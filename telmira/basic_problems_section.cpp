@@ -8,14 +8,7 @@ void Telmira::SECTION7_START() { SECTION7_MENU(); }
 void Telmira::SECTION7_MENU() {
     const std::string menu_line = "P176(基本の問題)の解答　①,②→問題　 ③→終了"_sj;
     for (;;) {
-        AA_S = menu_line;
-        ASK_NUMBER_BOTTOM();
-        SENTAKU = AINP;
-        ERASE_BOTTOM_LINE();
-        if (SENTAKU > 3 || SENTAKU < 1) continue;
-
-        // A value between two choices goes to the nearer one (2.6 leaves).
-        switch (basic::CINT(SENTAKU)) {
+        switch (ask_frame_choice(menu_line, 3)) {
             case 1: P176_ANSWERS_PAGE1(); break;
             case 2: P176_ANSWERS_PAGE2(); break;
             default: return;  // 3: back to the main menu
