@@ -1,6 +1,5 @@
 // Section 6, the converse of the inscribed angle theorem: its aim page and
 // its menu line.
-#include "menu_choice.h"
 #include "telmira.h"
 
 void Telmira::SECTION6_START() {
@@ -9,19 +8,13 @@ void Telmira::SECTION6_START() {
 }
 
 void Telmira::CONVERSE_AIM() {
-    XI1 = 44;
-    YI1 = 240;
-    paragraph_text(XI1, YI1, 3, "<めあて>"_sj);
-    paragraph_text(XI1, YI1 + 65, 0, "1　円周角の定理の逆を考えよう。"_sj);
-    paragraph_text(XI1, YI1 + 65, 0, "2　円周角の定理の逆を使って問題を解こう。"_sj);
+    write_aim({"1　円周角の定理の逆を考えよう。"_sj, "2　円周角の定理の逆を使って問題を解こう。"_sj});
 }
 
 void Telmira::SECTION6_MENU() {
     const std::string menu_line = " ①P174Q　②定理の逆　③問2　④終了"_sj;
     for (;;) {
-        ask_menu_choice(*this, menu_line, 4);
-        // A value between two choices goes to the nearer one (3.6 is the end).
-        switch (basic::CINT(SENTAKU)) {
+        switch (ask_frame_choice(menu_line, 4)) {
             case 1: CONVERSE_P174Q(); break;
             case 2: CONVERSE_THEOREM(); break;
             case 3: CONVERSE_PROBLEM2(); break;

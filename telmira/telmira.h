@@ -8,6 +8,7 @@
 // often the pupil goes round.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 
 #include "toolkit.h"
@@ -123,6 +124,26 @@ public:
     void CONVERSE_PROBLEM2();
     void CONVERSE_PROBLEM2_FIGURE();
     void CONVERSE_PROBLEM2_HINT();
+    // ---- Frames of sections 4 to 7 (section_frames.cpp)
+    // The aim page: "<めあて>" at (44, 240) in colour 3, then each line (code
+    // page 932) 65 units below the one before in colour 0, by the paragraph
+    // cursor. Clears nothing, waits for nothing.
+    void write_aim(std::initializer_list<std::string> lines);
+    // Asks the section's menu line (ask_menu_choice: SENTAKU set, the strip
+    // erased, asked again outside 1..last) and returns SENTAKU taken to the
+    // nearest whole choice.
+    int ask_frame_choice(const std::string& menu_line, int last);
+
+    // ---- Section 7, the worked answers of the basic problems of page 176
+    // Main menu entry 7: straight into the menu loop, no aim page
+    // (basic_problems_section.cpp).
+    void SECTION7_START();
+    void SECTION7_MENU();  // returns on choice 3
+    // Choice 1: problems (1) to (6) and the figure of (6) (p176_answers_page1.cpp).
+    void P176_ANSWERS_PAGE1();
+    // Choice 2: the two circles through A, E, F, D and B, C, D, E
+    // (p176_answers_page2.cpp).
+    void P176_ANSWERS_PAGE2();
 
     // ---- Telmira's own shared variables
     float R1 = 0, M = 0, IJ = 0, DH = 0, DHB = 0, DHP = 0, DHRA = 0, DHRB = 0, DHRQ = 0, DHRP = 0;
@@ -144,9 +165,10 @@ public:
     // figure and answer steps draw only onto their own page.
     int proof_page_on_screen = 0;
 
-    // ---- Section 6's own variables: the direction of C (or the third point)
-    // and the point numbers of the right-angle marks.
-    float DHRC = 0, N2 = 0, N3 = 0;
+    // ---- Section 7's own variables: the directions of C, D and E on page
+    // 2's circle, and the two arm points of a right-angle mark (N1 its vertex).
+    // Section 6 uses DHRC, N2 and N3 too.
+    float DHRC = 0, DHRD = 0, DHRE = 0, N2 = 0, N3 = 0;
 
 private:
     // Puts figure point `point` on the circle of radius R1 about O (point 1)
@@ -216,4 +238,10 @@ private:
     // Screen ③: a figure point's letter, and a proof blank left empty.
     void label_problem2_point(float point, float c);
     void problem2_blank(float k, float width, const std::string& mark);
+    // Section 7's answer pages: the heading cell and the page-number cell
+    // beside it; a segment between figure points (M, N); a right-angle mark
+    // 30 units at vertex N1 with arms towards N2 and N3.
+    void p176_heading(const std::string& page_number);
+    void p176_segment(float from, float to, float c);
+    void p176_right_angle(float vertex, float first, float second, float side, float c);
 };
