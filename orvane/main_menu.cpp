@@ -41,7 +41,8 @@ void Orvane::MAIN_MENU() {
                 break;
             case 2:  // circles and similar triangles: SIMILARITY_SECTION
                 break;
-            case 3:  // the chapter problems A of page 182: CHAPTER_A_MENU
+            case 3:  // the chapter problems A of page 182
+                CHAPTER_A_MENU();
                 break;
             case 4:  // the chapter problems B of page 183: CHAPTER_B_MENU
                 break;

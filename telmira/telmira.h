@@ -8,6 +8,7 @@
 // often the pupil goes round.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 
 #include "toolkit.h"
@@ -104,6 +105,16 @@ public:
     // directions T(11)..T(14) and the texts T$(1)..T$(4).
     void RANDOM_EXAMPLE();
     void make_random_example();
+
+    // ---- Frames of sections 4 to 7 (section_frames.cpp)
+    // The aim page: "<めあて>" at (44, 240) in colour 3, then each line (code
+    // page 932) 65 units below the one before in colour 0, by the paragraph
+    // cursor. Clears nothing, waits for nothing.
+    void write_aim(std::initializer_list<std::string> lines);
+    // Asks the section's menu line (ask_menu_choice: SENTAKU set, the strip
+    // erased, asked again outside 1..last) and returns SENTAKU taken to the
+    // nearest whole choice.
+    int ask_frame_choice(const std::string& menu_line, int last);
 
     // ---- Telmira's own shared variables
     float R1 = 0, M = 0, IJ = 0, DH = 0, DHB = 0, DHP = 0, DHRA = 0, DHRB = 0, DHRQ = 0, DHRP = 0;

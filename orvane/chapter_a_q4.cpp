@@ -1,0 +1,3 @@
+#include "orvane.h"
+
+void Orvane::CHAPTER_A_Q4() {}
