@@ -116,6 +116,17 @@ public:
     // nearest whole choice.
     int ask_frame_choice(const std::string& menu_line, int last);
 
+    // ---- Section 7, the worked answers of the basic problems of page 176
+    // Main menu entry 7: straight into the menu loop, no aim page
+    // (basic_problems_section.cpp).
+    void SECTION7_START();
+    void SECTION7_MENU();  // returns on choice 3
+    // Choice 1: problems (1) to (6) and the figure of (6) (p176_answers_page1.cpp).
+    void P176_ANSWERS_PAGE1();
+    // Choice 2: the two circles through A, E, F, D and B, C, D, E
+    // (p176_answers_page2.cpp).
+    void P176_ANSWERS_PAGE2();
+
     // ---- Telmira's own shared variables
     float R1 = 0, M = 0, IJ = 0, DH = 0, DHB = 0, DHP = 0, DHRA = 0, DHRB = 0, DHRQ = 0, DHRP = 0;
     std::string TKEI_S;
@@ -135,6 +146,10 @@ public:
     // Which proof's text page is on the screen (1 to 3), 0 for none: its
     // figure and answer steps draw only onto their own page.
     int proof_page_on_screen = 0;
+
+    // ---- Section 7's own variables: the directions of C, D and E on page
+    // 2's circle, and the two arm points of a right-angle mark (N1 its vertex).
+    float DHRC = 0, DHRD = 0, DHRE = 0, N2 = 0, N3 = 0;
 
 private:
     // Puts figure point `point` on the circle of radius R1 about O (point 1)
@@ -182,6 +197,13 @@ private:
     // (using_angles_figure.cpp).
     void place_using_angles_points();
 
+    // Section 7's answer pages: the heading cell and the page-number cell
+    // beside it; a segment between figure points (M, N); a right-angle mark
+    // 30 units at vertex N1 with arms towards N2 and N3.
+    void p176_heading(const std::string& page_number);
+    void p176_segment(float from, float to, float c);
+    void p176_right_angle(float vertex, float first, float second, float side, float c);
+
 public:
     // ---- Section 4, inscribed angles and arcs
     // Main menu entry 4: the aim, then the section's menu loop
@@ -199,9 +221,9 @@ public:
     void ARCS_PROBLEM3_PROOF();
     void ARCS_PROBLEM4_PENTAGON();
 
-    // Section 4's own variables: directions of C, D and E, and the
-    // pentagon's step between vertices in degrees.
-    float DHRC = 0, DHRD = 0, DHRE = 0, R2 = 0;
+    // Section 4's own variable: the pentagon's step between vertices in
+    // degrees (the directions DHRC, DHRD, DHRE are shared with section 7).
+    float R2 = 0;
 
 private:
     // Section 4's figures (arcs_figure.cpp). The frame 16 by 16 units of 30
