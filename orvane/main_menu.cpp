@@ -45,7 +45,8 @@ void Orvane::MAIN_MENU() {
             case 3:  // the chapter problems A of page 182
                 CHAPTER_A_MENU();
                 break;
-            case 4:  // the chapter problems B of page 183: CHAPTER_B_MENU
+            case 4:  // the chapter problems B of page 183
+                CHAPTER_B_MENU();
                 break;
             case 5:
                 MAIN_MENU_BLANK_ENTRY();
