@@ -37,7 +37,9 @@ void Orvane::MAIN_MENU() {
         // The value passed the tests; the entry is the number the typed text
         // starts with ("2/2" is entry 2).
         switch (typed_entry_number()) {
-            case 1:  // constructions: SHOW_AIM_CONSTRUCTIONS, then CONSTRUCTION_MENU
+            case 1:  // constructions
+                SHOW_AIM_CONSTRUCTIONS();
+                CONSTRUCTION_MENU();
                 break;
             case 2:  // circles and similar triangles
                 SIMILARITY_SECTION();

@@ -14,6 +14,40 @@ public:
     void MAIN_MENU() override;
     void MAIN_MENU_BLANK_ENTRY();
 
+    // ---- Section 1, constructions
+    // Main menu entry 1: the aim on the cleared page, then the menu loop
+    // (construction_section.cpp); the menu returns on choice 5.
+    void SHOW_AIM_CONSTRUCTIONS();
+    void CONSTRUCTION_MENU();
+
+    // Screen ①, where the ship is (ship_position.cpp), and the chart of the
+    // bay it shares with page 2 of the question 1 answer (ship_figure.cpp).
+    void SHIP_POSITION();
+    void DRAW_SHIP_FIGURE();
+    void SHIP_FIGURE_POINTS();
+
+    // Screen ②, the tangents from a point outside a circle: the reasoning
+    // page, then the construction page (tangent_lesson.cpp).
+    void TANGENT_LESSON();
+    void TANGENT_FIGURE();
+    void TANGENT_CONSTRUCTION_PAGE();
+    void TANGENT_CONSTRUCTION();
+
+    // Screen ③, the answer of question 1: the points seeing AB under 30
+    // degrees (arc30_answer.cpp, its points in arc30_points.cpp), then the
+    // ship problem solved with that construction (arc30_ship_page.cpp).
+    void ARC30_ANSWER();
+    void ARC30_POINTS();
+    void ARC30_SHIP_PAGE();
+
+    // Screen ④, the quadrilateral circumscribed about a circle
+    // (tangent_quad_practice.cpp).
+    void TANGENT_QUAD_PRACTICE();
+    void TANGENT_QUAD_FIGURE();
+
+    // ---- Section 1's own variables
+    float XI0 = 0, M = 0, R2 = 0, R3 = 0, R5 = 0, DHRP = 0, DHRQ = 0, HHP1 = 0, HHP2 = 0;
+
     // ---- Section 3, the worked answers of the chapter problems A (page 182)
     // Main menu entry 3: the menu line, no aim page (chapter_a_menu.cpp).
     void CHAPTER_A_MENU();  // returns on choice 6
@@ -65,6 +99,30 @@ private:
     void chapter_a_blank(float k, float x, float y, float width, const char* placeholder);
     // The answer of blank k drawn over it in a cell of the same place.
     void chapter_a_answer(float k, float width, const char* answer);
+
+    // Section 1's figure helpers (construction_figures.cpp).
+    // Figure point k at grid point (gx, gy) of the current frame.
+    void grid_point(float k, float gx, float gy);
+    // Figure point k `units` grid units from point `from`, `degrees` turned
+    // counter-clockwise (on screen) from the direction HHP.
+    void turned_point(float k, float from, float units, float degrees);
+    // HHP (and HH): the direction from figure point `from` towards `to`.
+    void direction_between(float from, float to);
+    // The distance between figure points p and q.
+    float point_distance(float p, float q);
+    // A name or other text at (x, y) that leaves the paragraph cursor alone.
+    void figure_text(float x, float y, float c, const std::string& text);
+    // A filled dot of radius r in colour c at figure point k.
+    void point_dot(float k, float r, float c);
+    // A segment between figure points p and q in colour c.
+    void point_segment(float p, float q, float c);
+
+    // Page 1 of the question 1 answer (arc30_answer.cpp): dots and names
+    // of its points, its two marks and its compass arcs.
+    void arc30_dot_and_name(float k);
+    void arc30_mark(float vertex, const std::string& label);
+    void arc30_compass_arc(float centre, float radius, float h);
+    void arc30_full_figure();
 
 public:
     // ---- Section 2, circles and similar triangles
