@@ -39,7 +39,8 @@ void Orvane::MAIN_MENU() {
         switch (typed_entry_number()) {
             case 1:  // constructions: SHOW_AIM_CONSTRUCTIONS, then CONSTRUCTION_MENU
                 break;
-            case 2:  // circles and similar triangles: SIMILARITY_SECTION
+            case 2:  // circles and similar triangles
+                SIMILARITY_SECTION();
                 break;
             case 3:  // the chapter problems A of page 182
                 CHAPTER_A_MENU();

@@ -59,6 +59,7 @@ void Telmira::MAIN_MENU() {
             case 6:  // the converse of the theorem: SECTION6_START
                 break;
             case 7:  // the basic problems of page 176: SECTION7_START
+                SECTION7_START();
                 break;
             case 8:
                 MAIN_MENU_BLANK_ENTRY();

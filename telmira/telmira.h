@@ -132,6 +132,17 @@ public:
     // Screen ④, the centre found with a set square (diameter_problem7.cpp).
     void DIAMETER_PROBLEM7_SET_SQUARE();
 
+    // ---- Section 7, the worked answers of the basic problems of page 176
+    // Main menu entry 7: straight into the menu loop, no aim page
+    // (basic_problems_section.cpp).
+    void SECTION7_START();
+    void SECTION7_MENU();  // returns on choice 3
+    // Choice 1: problems (1) to (6) and the figure of (6) (p176_answers_page1.cpp).
+    void P176_ANSWERS_PAGE1();
+    // Choice 2: the two circles through A, E, F, D and B, C, D, E
+    // (p176_answers_page2.cpp).
+    void P176_ANSWERS_PAGE2();
+
     // ---- Telmira's own shared variables
     float R1 = 0, M = 0, IJ = 0, DH = 0, DHB = 0, DHP = 0, DHRA = 0, DHRB = 0, DHRQ = 0, DHRP = 0;
     std::string TKEI_S;
@@ -152,9 +163,9 @@ public:
     // figure and answer steps draw only onto their own page.
     int proof_page_on_screen = 0;
 
-    // ---- Section 5's own variables: directions of the figures' third and
-    // fourth points on the circle, in radians.
-    float DHRC = 0, DHRD = 0;
+    // ---- Section 7's own variables: the directions of C, D and E on page
+    // 2's circle, and the two arm points of a right-angle mark (N1 its vertex).
+    float DHRC = 0, DHRD = 0, DHRE = 0, N2 = 0, N3 = 0;
 
 private:
     // Puts figure point `point` on the circle of radius R1 about O (point 1)
@@ -228,4 +239,11 @@ private:
     // A name by LABEL_ANGLE 10 units out, in colour c, raised by `raise`.
     void name_set_square_point(float vertex, float first, float second, const std::string& name, float c,
                                float raise);
+
+    // Section 7's answer pages: the heading cell and the page-number cell
+    // beside it; a segment between figure points (M, N); a right-angle mark
+    // 30 units at vertex N1 with arms towards N2 and N3.
+    void p176_heading(const std::string& page_number);
+    void p176_segment(float from, float to, float c);
+    void p176_right_angle(float vertex, float first, float second, float side, float c);
 };

@@ -105,8 +105,9 @@ TEST(MainMenu, TelmiraWalk) {
     walk<Telmira>("Telmira", {
         {"end entry", "9\r", {"end"}},
         {"quotient equal to the end entry", "18/2\r", {"end"}},
-        // Sections 1 and 2 are left by their menus' entry 10, section 3 by its entry 4.
-        {"every section entry", "1\r10\r2\r10\r3\r4\r4\r5\r6\r7\r9\r",
+        // Sections 1 and 2 are left by their menus' entry 10, section 3 by its entry 4, section 5 by its
+        // entry 5, section 7 by its entry 3.
+        {"every section entry", "1\r10\r2\r10\r3\r4\r4\r5\r5\r6\r7\r3\r9\r",
          {"on", "on", "on", "on", "on", "on", "on", "end"}},
         {"blank entry", "8\r8\r9\r", {"on", "on", "end"}},
         {"out of range", "0\r-1\r10\r\r9\r", {"redraw", "redraw", "redraw", "redraw", "end"}},
@@ -129,12 +130,12 @@ TEST(MainMenu, OrvaneWalk) {
     walk<Orvane>("Orvane", {
         {"end entry", "6\r", {"end"}},
         {"quotient equal to the end entry", "12/2\r", {"end"}},
-        // Section 3 is left by its menu's entry 6.
-        {"every section entry", "1\r2\r3\r6\r4\r6\r", {"on", "on", "on", "on", "end"}},
+        // Section 2 is left by its menu's entry 7, section 3 by its entry 6.
+        {"every section entry", "1\r2\r7\r3\r6\r4\r6\r", {"on", "on", "on", "on", "end"}},
         {"blank entry", "5\r5\r6\r", {"on", "on", "end"}},
         {"out of range", "0\r7\r-1\r1/2\r\r6\r", {"redraw", "redraw", "redraw", "redraw", "redraw", "end"}},
         {"zero denominator", "1/0\r/\r6\r", {"redraw", "redraw", "end"}},
-        {"leading number names an entry", "2/2\r6\r", {"on", "end"}},
+        {"leading number names an entry", "2/2\r7\r6\r", {"on", "end"}},
         {"leading number names no entry", "10/2\r6\r", {"on", "end"}},
         {"not a whole number", "5.5\r6\r", {"on", "end"}},
     });
