@@ -37,7 +37,9 @@ void Orvane::MAIN_MENU() {
         // The value passed the tests; the entry is the number the typed text
         // starts with ("2/2" is entry 2).
         switch (typed_entry_number()) {
-            case 1:  // constructions: SHOW_AIM_CONSTRUCTIONS, then CONSTRUCTION_MENU
+            case 1:  // constructions
+                SHOW_AIM_CONSTRUCTIONS();
+                CONSTRUCTION_MENU();
                 break;
             case 2:  // circles and similar triangles
                 SIMILARITY_SECTION();
@@ -45,7 +47,8 @@ void Orvane::MAIN_MENU() {
             case 3:  // the chapter problems A of page 182
                 CHAPTER_A_MENU();
                 break;
-            case 4:  // the chapter problems B of page 183: CHAPTER_B_MENU
+            case 4:  // the chapter problems B of page 183
+                CHAPTER_B_MENU();
                 break;
             case 5:
                 MAIN_MENU_BLANK_ENTRY();

@@ -14,6 +14,40 @@ public:
     void MAIN_MENU() override;
     void MAIN_MENU_BLANK_ENTRY();
 
+    // ---- Section 1, constructions
+    // Main menu entry 1: the aim on the cleared page, then the menu loop
+    // (construction_section.cpp); the menu returns on choice 5.
+    void SHOW_AIM_CONSTRUCTIONS();
+    void CONSTRUCTION_MENU();
+
+    // Screen ①, where the ship is (ship_position.cpp), and the chart of the
+    // bay it shares with page 2 of the question 1 answer (ship_figure.cpp).
+    void SHIP_POSITION();
+    void DRAW_SHIP_FIGURE();
+    void SHIP_FIGURE_POINTS();
+
+    // Screen ②, the tangents from a point outside a circle: the reasoning
+    // page, then the construction page (tangent_lesson.cpp).
+    void TANGENT_LESSON();
+    void TANGENT_FIGURE();
+    void TANGENT_CONSTRUCTION_PAGE();
+    void TANGENT_CONSTRUCTION();
+
+    // Screen ③, the answer of question 1: the points seeing AB under 30
+    // degrees (arc30_answer.cpp, its points in arc30_points.cpp), then the
+    // ship problem solved with that construction (arc30_ship_page.cpp).
+    void ARC30_ANSWER();
+    void ARC30_POINTS();
+    void ARC30_SHIP_PAGE();
+
+    // Screen ④, the quadrilateral circumscribed about a circle
+    // (tangent_quad_practice.cpp).
+    void TANGENT_QUAD_PRACTICE();
+    void TANGENT_QUAD_FIGURE();
+
+    // ---- Section 1's own variables
+    float XI0 = 0, M = 0, R2 = 0, R3 = 0, R5 = 0, DHRP = 0, DHRQ = 0, HHP1 = 0, HHP2 = 0;
+
     // ---- Section 3, the worked answers of the chapter problems A (page 182)
     // Main menu entry 3: the menu line, no aim page (chapter_a_menu.cpp).
     void CHAPTER_A_MENU();  // returns on choice 6
@@ -66,6 +100,30 @@ private:
     // The answer of blank k drawn over it in a cell of the same place.
     void chapter_a_answer(float k, float width, const char* answer);
 
+    // Section 1's figure helpers (construction_figures.cpp).
+    // Figure point k at grid point (gx, gy) of the current frame.
+    void grid_point(float k, float gx, float gy);
+    // Figure point k `units` grid units from point `from`, `degrees` turned
+    // counter-clockwise (on screen) from the direction HHP.
+    void turned_point(float k, float from, float units, float degrees);
+    // HHP (and HH): the direction from figure point `from` towards `to`.
+    void direction_between(float from, float to);
+    // The distance between figure points p and q.
+    float point_distance(float p, float q);
+    // A name or other text at (x, y) that leaves the paragraph cursor alone.
+    void figure_text(float x, float y, float c, const std::string& text);
+    // A filled dot of radius r in colour c at figure point k.
+    void point_dot(float k, float r, float c);
+    // A segment between figure points p and q in colour c.
+    void point_segment(float p, float q, float c);
+
+    // Page 1 of the question 1 answer (arc30_answer.cpp): dots and names
+    // of its points, its two marks and its compass arcs.
+    void arc30_dot_and_name(float k);
+    void arc30_mark(float vertex, const std::string& label);
+    void arc30_compass_arc(float centre, float radius, float h);
+    void arc30_full_figure();
+
 public:
     // ---- Section 2, circles and similar triangles
     void SIMILARITY_SECTION();
@@ -108,4 +166,42 @@ private:
     // quadrilateral's sides AC, CB, BD and DA.
     void draw_chords_with_letters();
     void draw_chords_quadrilateral();
+
+public:
+    // ---- Section 4, the worked answers of the chapter problems B (page 183)
+    // Main menu entry 4: the menu line, no aim (chapter_b_menu.cpp).
+    void CHAPTER_B_MENU();  // returns on choice 5
+    void CHAPTER_B_Q1();    // three parts, a page each (chapter_b_q1.cpp)
+    void CHAPTER_B_Q2();    // two proofs with blanks (chapter_b_q2.cpp)
+    void CHAPTER_B_Q3();    // the similar triangles (chapter_b_q3.cpp)
+    void CHAPTER_B_Q4();    // the construction, a step a key (chapter_b_q4.cpp)
+
+    // ---- Section 4's own variables
+    // (R1 and DHRA to DHRD are section 3's.)
+    float R5 = 0, M = 0, C1 = 0, C2 = 0, C3 = 0, XI0 = 0;
+
+private:
+    // ---- Section 4's helpers (chapter_b_menu.cpp)
+    // The first steps of every answer page: the page cleared, the heading
+    // cell at `margin` and the number cell 44 units to its right, level with
+    // it (`level`) or drawn 3 units lower by DRAW_CELL.
+    void chapter_b_frame(float margin, const std::string& number, float width, bool level);
+    // The figure frame without grid, and figure point 0 (the centre) at grid
+    // point (7, 6).
+    void chapter_b_figure_frame(float size, float ggx, float ggy, float yoko, float tate);
+    // Figure point `point` on the circle of radius R1 about point 0, at
+    // `radians` counter-clockwise on screen from the right.
+    void chapter_b_on_circle(float point, float radians);
+    // A plain line between two figure points.
+    void chapter_b_segment(float from, float to, float c);
+    // `text` at (x, y) in colour c, by DRAW_TEXT.
+    void chapter_b_label(float x, float y, float c, const std::string& text);
+    // Answer blank k: its placeholder in a cell 10 units after the line so
+    // far, its place kept in T(k), F(k); the paragraph goes on after it.
+    void chapter_b_blank(float k, float width, const std::string& placeholder);
+    // The answer of blank k in a cell of the blank's place and size.
+    void chapter_b_answer(float k, float width, const std::string& answer);
+    // A new proof line `step` lower that starts with the arc sign over its
+    // first two letters, then its text; leaves line width 3.
+    void chapter_b_arc_sign_line(float step, const std::string& text);
 };

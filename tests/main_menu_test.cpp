@@ -130,8 +130,9 @@ TEST(MainMenu, OrvaneWalk) {
     walk<Orvane>("Orvane", {
         {"end entry", "6\r", {"end"}},
         {"quotient equal to the end entry", "12/2\r", {"end"}},
-        // Section 2 is left by its menu's entry 7, section 3 by its entry 6.
-        {"every section entry", "1\r2\r7\r3\r6\r4\r6\r", {"on", "on", "on", "on", "end"}},
+        // Section 1 is left by its menu's entry 5, section 2 by its entry 7,
+        // section 3 by its entry 6, section 4 by its entry 5.
+        {"every section entry", "1\r5\r2\r7\r3\r6\r4\r5\r6\r", {"on", "on", "on", "on", "end"}},
         {"blank entry", "5\r5\r6\r", {"on", "on", "end"}},
         {"out of range", "0\r7\r-1\r1/2\r\r6\r", {"redraw", "redraw", "redraw", "redraw", "redraw", "end"}},
         {"zero denominator", "1/0\r/\r6\r", {"redraw", "redraw", "end"}},

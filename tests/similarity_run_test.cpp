@@ -39,6 +39,9 @@ const std::vector<Visit>& tour() {
           "△ACPと△DBPにおいて", "∠CAP=", "①,②より、", "がそれぞれ等しいから"}},
         {"② chords, △ADP∽△CBP", "2\r" + keys_times(8), 8,
          {"△ADP∽△CBP　を証明しよう。", "△ADPと△CBPにおいて", "∠DAP=", "∠APD=", "対頂角は等しい"}},
+        {"③ secants from P outside", "3\r" + keys_times(15), 15,
+         {"点Pが円の外部のとき、", "△APD∽△CPB　を証明しよう。", "<証明>", "△APDと△CPBにおいて", "は共通　…①",
+          "∠DAP=", "①②より", "対応する辺の比は等しいから", "PA:PC=PD:PB", "をやろう。"}},
         {"out of range, then 2.5 taken as ②", "0\r8\r-1\r\r7.5\r2.5\r" + keys_times(8), 8, {}, 6},
     };
     return visits;
@@ -158,27 +161,38 @@ TEST(Similarity, AnswersFillTheBlanksOfTheirPage) {
     };
     struct Case {
         const char* what;
-        std::string keys;
+        char choice;
+        int key_waits;
         std::vector<Blank> blanks;
     } const cases[] = {
         {"① △ACP∽△DBP",
-         "1\r" + keys_times(14),
+         '1',
+         14,
          {{46, 270, 396, "ア", "弧BCに対する円周角", 10},
           {193, 330, 144, "イ", "∠BDP", 11},
           {46, 390, 396, "ウ", "弧ADに対する円周角", 12},
           {193, 450, 144, "エ", "∠DBP", 13},
           {243, 510, 144, "オ", "2組の角", 14}}},
         {"② △ADP∽△CBP",
-         "2\r" + keys_times(8),
+         '2',
+         8,
          {{46, 150, 396, "ア", "弧BDに対する円周角", 4},
           {193, 210, 144, "イ", "∠BCP", 5},
           {46, 270, 396, "ウ", "対頂角は等しい", 6},
           {193, 330, 144, "エ", "∠CPB", 7},
           {243, 390, 144, "オ", "2組の角", 8}}},
+        // ア, ウ and エ are written in their fill's colour: empty boxes.
+        {"③ △APD∽△CPB",
+         '3',
+         15,
+         {{46, 190, 108, "", "∠P", 9},
+          {46, 250, 396, "イ", "弧BDに対する円周角", 10},
+          {193, 310, 180, "", "∠BCP", 11},
+          {46, 430, 432, "", "2組の角がそれぞれ等しい", 12}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const auto chunks = choices(c.keys);
+        const auto chunks = choices(std::string(1, c.choice) + "\r" + keys_times(c.key_waits));
         ASSERT_EQ(chunks.size(), 1u);
         const auto cells = blank_cells(chunks[0]);
         const std::size_t n = c.blanks.size();
@@ -193,8 +207,7 @@ TEST(Similarity, AnswersFillTheBlanksOfTheirPage) {
             EXPECT_EQ(cells[n + k].text, b.answer);
             EXPECT_EQ(cells[n + k].waits_before, b.waits_before);
         }
-        // The last answer is the page's last step: the menu line follows.
-        EXPECT_EQ(count_if(chunks[0], is_key_wait), c.blanks.back().waits_before);
+        EXPECT_EQ(count_if(chunks[0], is_key_wait), c.key_waits);
     }
 }
 
@@ -253,16 +266,16 @@ TEST(Similarity, AngleMarksFillTheInsideAngles) {
 
 // A screen chosen again draws the same page, whatever was on the screen.
 TEST(Similarity, ScreensReplayTheSamePage) {
-    const std::string screens[] = {"1\r" + keys_times(14), "2\r" + keys_times(8)};
+    const std::string screens[] = {"1\r" + keys_times(14), "2\r" + keys_times(8), "3\r" + keys_times(15)};
     for (const std::string& screen : screens) {
         SCOPED_TRACE(screen.substr(0, 1));
         std::string keys;
         for (const std::string& other : screens) keys += other;
         keys += screen;
         const auto chunks = choices(keys);
-        ASSERT_EQ(chunks.size(), 3u);
-        // From the page's clearing on; texts and the clearing without the line width, which
-        // the page before leaves and which neither shows.
+        ASSERT_EQ(chunks.size(), 4u);
+        // From the page's clearing on; texts and the clearing without the
+        // line width, which the page before leaves and which neither shows.
         auto page = [](const std::vector<DrawOp>& chunk) {
             std::size_t at = 0;
             while (at < chunk.size() && !is_page_clear(chunk[at])) ++at;
@@ -274,8 +287,8 @@ TEST(Similarity, ScreensReplayTheSamePage) {
             }
             return lines;
         };
-        const std::size_t first = screen == screens[0] ? 0 : 1;
-        EXPECT_EQ(page(chunks[first]), page(chunks[2]));
+        const std::size_t first = screen[0] - '1';
+        EXPECT_EQ(page(chunks[first]), page(chunks[3]));
     }
 }
 
