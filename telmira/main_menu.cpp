@@ -52,6 +52,7 @@ void Telmira::MAIN_MENU() {
                 USING_ANGLES_SECTION();
                 break;
             case 4:  // inscribed angles and arcs: SECTION4_START
+                SECTION4_START();
                 break;
             case 5:  // the diameter and the inscribed angle: SECTION5_START
                 SECTION5_START();

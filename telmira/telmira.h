@@ -246,4 +246,48 @@ private:
     void p176_heading(const std::string& page_number);
     void p176_segment(float from, float to, float c);
     void p176_right_angle(float vertex, float first, float second, float side, float c);
+
+public:
+    // ---- Section 4, inscribed angles and arcs
+    // Main menu entry 4: the aim, then the section's menu loop
+    // (arcs_section.cpp).
+    void SECTION4_START();
+    void ARCS_AIM();
+    void SECTION4_MENU();  // returns on choice 6
+    // Its screens: the task on two equal arcs (arcs_intro_task.cpp), the
+    // theorems on arcs and angles (arcs_theorem.cpp), equal arcs give equal
+    // chords (arcs_equal_chords.cpp), parallel chords cut equal arcs
+    // (arcs_parallel_chords.cpp), the regular pentagon (arcs_pentagon.cpp).
+    void ARCS_INTRO_TASK();
+    void ARCS_THEOREM();
+    void ARCS_PROBLEM2_PROOF();
+    void ARCS_PROBLEM3_PROOF();
+    void ARCS_PROBLEM4_PENTAGON();
+
+    // Section 4's own variable: the pentagon's step between vertices in
+    // degrees (the directions DHRC, DHRD, DHRE are shared with section 7).
+    float R2 = 0;
+
+private:
+    // Section 4's figures (arcs_figure.cpp). The frame 16 by 16 units of 30
+    // at (ggx, ggy) without grid, O at grid point (8, 8) as point 1, R1 = 210.
+    void arcs_frame(float ggx, float ggy);
+    // The figure of the task and the theorem: a clean page, the frame at
+    // (720, 90), O (1), A (2), B (3), P (4), C (5), D (6), Q (7), the circle
+    // with its centre dot and the equal arcs AB and CD again in colour 5.
+    void draw_equal_arcs_circle();
+    // Two strokes of colour 5 across each of those arcs, near its middle.
+    void mark_equal_arcs();
+    // The dotted arc over the next two letters at the paragraph cursor.
+    void arc_sign(float c);
+    // Arc AB = arc CD in colour c, at line width 3, after the line so far.
+    void arc_equality(float c);
+    // `name` by LABEL_ANGLE at `vertex` on the side `side` of the angle from
+    // arm `first` to arm `second`, `distance` units out, in colour c.
+    void name_at(float vertex, float first, float second, const std::string& name, float distance, float side,
+                 float c);
+    // DRAW_ANGLE_MARK at `vertex` from arm `first` to arm `second` without
+    // label: `honsu` arcs (0: a sector) of size `nagasa`, border c2, fill c3.
+    void mark_angle(float vertex, float first, float second, float side, float honsu, float nagasa, float c2,
+                    float c3);
 };
