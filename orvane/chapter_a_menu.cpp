@@ -88,7 +88,7 @@ void Orvane::draw_chapter_a_mark(const ChapterAMark& m) {
     if (m.border >= 0) CCC2 = m.border;
     CCC3 = m.fill;
     AAA_S = cp932::from_utf8(m.label);
-    CCC1 = m.label_colour;
+    if (m.label_colour >= 0) CCC1 = m.label_colour;
     AAAX = m.label_dx;
     DRAW_ANGLE_MARK();
 }

@@ -62,7 +62,8 @@ public:
     float R1 = 0, DHRA = 0, DHRB = 0, DHRC = 0, DHRD = 0, DHRE = 0;
 
     // One angle mark of a worked answer, as the answers' mark tables give it.
-    // A colour of -1 is left as it stands (a plain arc ignores CCC2).
+    // A colour of -1 is left as it stands (a plain arc ignores CCC2, a mark
+    // without a label CCC1).
     struct ChapterAMark {
         float vertex, first, second;
         float honsu, nagasa, iti;
@@ -99,6 +100,11 @@ private:
     void chapter_a_blank(float k, float x, float y, float width, const char* placeholder);
     // The answer of blank k drawn over it in a cell of the same place.
     void chapter_a_answer(float k, float width, const char* answer);
+    // Problem A2's page up to its figure: the frame, the part's number with
+    // its answer and the reason, the figure frame, O and R1.
+    void chapter_a_q2_page(const char* part, const char* answer, const char* reason);
+    // Problem A5's equal-length stroke on the side from point p to point q.
+    void chapter_a_q5_equal_mark(float p, float q);
 
     // Section 1's figure helpers (construction_figures.cpp).
     // Figure point k at grid point (gx, gy) of the current frame.
