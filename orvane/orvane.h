@@ -184,7 +184,7 @@ public:
 
     // ---- Section 4's own variables
     // (R1 and DHRA to DHRD are section 3's.)
-    float R5 = 0, M = 0, C1 = 0, C2 = 0, C3 = 0, XI0 = 0;
+    float C1 = 0, C2 = 0, C3 = 0;  // R5, M and XI0 are shared with the sections above
 
 private:
     // ---- Section 4's helpers (chapter_b_menu.cpp)
