@@ -12,9 +12,9 @@ void Orvane::CHAPTER_B_MENU() {
     for (;;) {
         switch (ask_menu_choice(*this, menu_line, 5)) {
             case 1: CHAPTER_B_Q1(); break;
-            case 2: break;  // CHAPTER_B_Q2
-            case 3: break;  // CHAPTER_B_Q3
-            case 4: break;  // CHAPTER_B_Q4
+            case 2: CHAPTER_B_Q2(); break;
+            case 3: CHAPTER_B_Q3(); break;
+            case 4: CHAPTER_B_Q4(); break;
             default: return;  // 5: back to the main menu
         }
     }
