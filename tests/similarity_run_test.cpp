@@ -170,8 +170,8 @@ TEST(Similarity, MenuLineListsTheSevenEntries) {
     std::string line;
     for (const DrawOp& op : r.trace)
         if (op.kind == OpKind::Text && op.v[1] == 666 && op.color == 0) line += op.text;
-    // The entries' own texts, between the letters that the prompt text turns
-    // into their full-width forms.
+    // The entries' own texts, between the letters A that the prompt text
+    // draws as its own substitute.
     for (const char* entry : {"①Ｑ△", "ＣＰ　②△", "ＤＰ　③外部　④問２　⑤問３　⑥問４　⑦終了"})
         EXPECT_NE(line.find(entry), std::string::npos) << entry;
     EXPECT_EQ(line.rfind("①", 0), 0u);
