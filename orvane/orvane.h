@@ -185,7 +185,8 @@ public:
 
     // ---- Section 4's own variables
     // (R1 and DHRA to DHRD are section 3's.)
-    float C1 = 0, C2 = 0, C3 = 0;  // R5, M and XI0 are shared with the sections above
+    // XI0, M and R5 are used by section 1 as well.
+    float C1 = 0, C2 = 0, C3 = 0, XI0 = 0, M = 0, R5 = 0;
 
 private:
     // ---- Section 4's helpers (chapter_b_menu.cpp)
