@@ -46,8 +46,7 @@ public:
     void TANGENT_QUAD_FIGURE();
 
     // ---- Section 1's own variables
-    // (XI0, M and R5 are declared with section 4's variables.)
-    float R2 = 0, R3 = 0, DHRP = 0, DHRQ = 0, HHP1 = 0, HHP2 = 0;
+    float XI0 = 0, M = 0, R5 = 0, R2 = 0, R3 = 0, DHRP = 0, DHRQ = 0, HHP1 = 0, HHP2 = 0;
 
     // ---- Section 3, the worked answers of the chapter problems A (page 182)
     // Main menu entry 3: the menu line, no aim page (chapter_a_menu.cpp).
