@@ -157,8 +157,13 @@ private:
     // A filled sector in the angle at `vertex` from the arm towards `first`
     // counter-clockwise to the arm towards `second`, bordered in colour 0.
     void similarity_sector(float vertex, float first, float second, float fill, float radius = 50, float side = 1);
-    // Draws `text` at (x, y) in colour 0 without moving the paragraph cursor.
-    void similarity_label(float x, float y, const std::string& text);
+    // Draws `text` at (x, y) in colour c without moving the paragraph cursor.
+    void similarity_label(float x, float y, const std::string& text, float c = 0);
+    // A dotted length arc from point `from` to point `to`, labelled.
+    void similarity_length(float from, float to, float side, float step, const std::string& label);
+    // A filled dot of radius 7 in colour 3, 50 units from the vertex along
+    // the bisector HH5 that ANGLE_ARMS or LABEL_ANGLE left.
+    void similarity_equal_dot();
     // The answer blanks' cells: border 3, fill 13, 50 high, text colour 5.
     void similarity_cell_style();
     // Blank k after the line's last piece, its place kept in T(k), F(k).
@@ -172,6 +177,13 @@ private:
     // quadrilateral's sides AC, CB, BD and DA.
     void draw_chords_with_letters();
     void draw_chords_quadrilateral();
+    // Screen ⑤: the dotted arc sign over the next two letters at (XI2, YI1).
+    void q3_arc_sign();
+    // Screen ⑥: the equal-angle dots in ∠ABE and ∠CBE; "30°" in the angle
+    // at `vertex` from the arm towards `first` to the arm towards `second`
+    // (AAAX as the caller set it).
+    void q4_dots_at_b();
+    void q4_label_30(float vertex, float first, float second);
 
 public:
     // ---- Section 4, the worked answers of the chapter problems B (page 183)

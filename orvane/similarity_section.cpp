@@ -57,8 +57,8 @@ void Orvane::similarity_sector(float vertex, float first, float second, float fi
     DRAW_ANGLE_MARK();
 }
 
-void Orvane::similarity_label(float x, float y, const std::string& text) {
-    CCC1 = 0;
+void Orvane::similarity_label(float x, float y, const std::string& text, float c) {
+    CCC1 = c;
     X = x;
     Y = y;
     AA_S = text;
@@ -93,4 +93,20 @@ void Orvane::similarity_answer(float k, float width, const std::string& answer) 
     HABA = width;
     A_S = answer;
     DRAW_CELL_ON_LINE();
+}
+
+void Orvane::similarity_length(float from, float to, float side, float step, const std::string& label) {
+    ZX0 = X_A(from);
+    ZY0 = Y_A(from);
+    ZX1 = X_A(to);
+    ZY1 = Y_A(to);
+    HOUKOU = side;
+    HABA = step;
+    TAKASA = 20;
+    AAA_S = label;
+    DRAW_SPAN_ARC();
+}
+
+void Orvane::similarity_equal_dot() {
+    rt.disc(ZX0 + 50 * std::cos(HH5), ZY0 - 50 * std::sin(HH5), 7, 3, 3);
 }

@@ -55,6 +55,7 @@ void Telmira::MAIN_MENU() {
                 SECTION4_START();
                 break;
             case 5:  // the diameter and the inscribed angle: SECTION5_START
+                SECTION5_START();
                 break;
             case 6:  // the converse of the theorem: SECTION6_START
                 break;

@@ -116,6 +116,22 @@ public:
     // nearest whole choice.
     int ask_frame_choice(const std::string& menu_line, int last);
 
+    // ---- Section 5, the diameter and the inscribed angle
+    // Main menu entry 5: the aim, then the section's menu loop
+    // (diameter_section.cpp).
+    void SECTION5_START();
+    void DIAMETER_AIM();
+    void SECTION5_MENU();  // returns on choice 5
+    // Screen ①, the theorem and its converse (diameter_theorem.cpp).
+    void DIAMETER_THEOREM();
+    // Screen ②, the three answers of problem 5 on two pages
+    // (diameter_problem5.cpp).
+    void DIAMETER_PROBLEM5_ANSWERS();
+    // Screen ③, AD perpendicular to BC (diameter_problem6.cpp).
+    void DIAMETER_PROBLEM6_ANSWER();
+    // Screen ④, the centre found with a set square (diameter_problem7.cpp).
+    void DIAMETER_PROBLEM7_SET_SQUARE();
+
     // ---- Section 7, the worked answers of the basic problems of page 176
     // Main menu entry 7: straight into the menu loop, no aim page
     // (basic_problems_section.cpp).
@@ -196,6 +212,33 @@ private:
     // (16) placed from the directions T(11)..T(14) in degrees
     // (using_angles_figure.cpp).
     void place_using_angles_points();
+
+    // Section 5's figures (diameter_figures.cpp). The frame at (ggx, 90),
+    // 16 by 16 units of 30 without grid, O at grid point (8, 8) as point 1,
+    // R1 seven units.
+    void diameter_frame(float ggx);
+    // Line width 5, the centre dot of radius 3, the circle, and "O" named
+    // away from the angle between points 2 and 3.
+    void diameter_circle_base();
+    // The triangle of figure points p1, p2, p3 by DRAW_POLYGON, its corners
+    // named n1, n2, n3 in colour 0, 8 units out.
+    void diameter_triangle(float p1, float p2, float p3, const std::string& n1, const std::string& n2,
+                           const std::string& n3);
+    // One arc (HONSU 1) over the angle at `vertex` from arm `first` to arm
+    // `second`, in colour `c`, its label in the same colour.
+    void diameter_angle_mark(float vertex, float first, float second, float iti, float size, float c,
+                             const std::string& label);
+    // The right-angle mark in colour 5, `size` a side.
+    void diameter_right_angle(float vertex, float first, float second, float size);
+    // Problem 7's set square (diameter_problem7.cpp): the far corners
+    // vertex + 1 and vertex + 2 on the legs towards `first` and `second`.
+    void set_square_corners(float vertex, float first, float second);
+    // The set square with right angle at `vertex` and its far corners, and
+    // its centroid as point vertex + 3.
+    void draw_right_set_square(float vertex);
+    // A name by LABEL_ANGLE 10 units out, in colour c, raised by `raise`.
+    void name_set_square_point(float vertex, float first, float second, const std::string& name, float c,
+                               float raise);
 
     // Section 7's answer pages: the heading cell and the page-number cell
     // beside it; a segment between figure points (M, N); a right-angle mark

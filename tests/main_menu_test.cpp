@@ -106,8 +106,8 @@ TEST(MainMenu, TelmiraWalk) {
         {"end entry", "9\r", {"end"}},
         {"quotient equal to the end entry", "18/2\r", {"end"}},
         // Sections 1 and 2 are left by their menus' entry 10, section 3 by its entry 4, section 4 by its
-        // entry 6, section 7 by its entry 3.
-        {"every section entry", "1\r10\r2\r10\r3\r4\r4\r6\r5\r6\r7\r3\r9\r",
+        // entry 6, section 5 by its entry 5, section 7 by its entry 3.
+        {"every section entry", "1\r10\r2\r10\r3\r4\r4\r6\r5\r5\r6\r7\r3\r9\r",
          {"on", "on", "on", "on", "on", "on", "on", "end"}},
         {"blank entry", "8\r8\r9\r", {"on", "on", "end"}},
         {"out of range", "0\r-1\r10\r\r9\r", {"redraw", "redraw", "redraw", "redraw", "end"}},

@@ -21,27 +21,52 @@ using platform::OpKind;
 // ended by that entry and not by running out of keys.
 const std::string kLeftOver = "x";
 
-std::string keys_times(int n) { return std::string(n, 'k'); }
+std::string keys_times(int n) {
+    return std::string(n, 'k');
+}
 
 // One visit of a screen from the section menu, back to the menu line.
 struct Visit {
     const char* what;
-    std::string keys;           // the menu choice and every key the screen reads
-    int key_waits;              // "何かキーを押して下さい。" boxes
-    std::vector<const char*> texts;  // some of the page's own texts
-    int menu_lines = 1;         // times the menu line is asked
+    std::string keys;  // the menu choice and every key the screen reads
+    int key_waits;     // "何かキーを押して下さい。" boxes
+    // Some of the page's own texts (half-width spaces and minus signs are
+    // not drawn as text).
+    std::vector<const char*> texts;
+    int menu_lines = 1;  // times the menu line is asked
 };
 
 const std::vector<Visit>& tour() {
     static const std::vector<Visit> visits = {
-        {"① chords, △ACP∽△DBP", "1\r" + keys_times(14), 14,
+        {"① chords, △ACP∽△DBP",
+         "1\r" + keys_times(14),
+         14,
          {"教科書P180Q相似な三角形の組は?", "△ACP∽△DBP,", "△APD∽△CPB", "△ACP∽△DBP　を証明しよう。",
           "△ACPと△DBPにおいて", "∠CAP=", "①,②より、", "がそれぞれ等しいから"}},
-        {"② chords, △ADP∽△CBP", "2\r" + keys_times(8), 8,
+        {"② chords, △ADP∽△CBP",
+         "2\r" + keys_times(8),
+         8,
          {"△ADP∽△CBP　を証明しよう。", "△ADPと△CBPにおいて", "∠DAP=", "∠APD=", "対頂角は等しい"}},
-        {"③ secants from P outside", "3\r" + keys_times(15), 15,
+        {"③ secants from P outside",
+         "3\r" + keys_times(15),
+         15,
          {"点Pが円の外部のとき、", "△APD∽△CPB　を証明しよう。", "<証明>", "△APDと△CPBにおいて", "は共通　…①",
           "∠DAP=", "①②より", "対応する辺の比は等しいから", "PA:PC=PD:PB", "をやろう。"}},
+        {"④ question 2",
+         "4\r" + keys_times(5),
+         5,
+         {"<問2解答>", "PD=xcmとすると", "PA:PC=PD:PBだから", "4:5=x:7", "5x=28", "答PD=", "をやってみよう。"}},
+        {"⑤ question 3",
+         "5\r" + keys_times(10),
+         10,
+         {"<問3解答>", "AB=", "AC", "△ABPと△ADBにおいて", "∠PAB=", "等しい弧に対する円周角は等しいから",
+          "∠ABP=", "①②より", "△ABP∽△ADB", "をやろう。"}},
+        {"⑥ question 4",
+         "6\r" + keys_times(17),
+         17,
+         {"<問4解答>", "∠ABC=60°", "△ABCと△EDCにおいて", "BCは円Oの直径だから、", "∠BAC=", "∠ACB=180°",
+          "BEは∠ABCの二等分線だから", "∠ABE=∠CBE=", "∠ACE=∠ABE=", "②,③より、∠ACB=∠ECD…④", "①,④より",
+          "がそれぞれ等しいので", "△ABC∽△EDC"}},
         {"out of range, then 2.5 taken as ②", "0\r8\r-1\r\r7.5\r2.5\r" + keys_times(8), 8, {}, 6},
     };
     return visits;
@@ -50,7 +75,9 @@ const std::vector<Visit>& tour() {
 bool is_page_clear(const DrawOp& op) {
     return op.kind == OpKind::FillBox && op.v == std::vector<float>{0, 0, 1760, 1800} && op.fill == 15;
 }
-bool is_blank_cell(const DrawOp& op) { return op.kind == OpKind::FillBox && op.color == 3 && op.fill == 13; }
+bool is_blank_cell(const DrawOp& op) {
+    return op.kind == OpKind::FillBox && op.color == 3 && op.fill == 13;
+}
 
 // The cells of answer blanks a trace draws, and the colour-5 texts inside.
 struct Cell {
@@ -63,7 +90,8 @@ std::vector<Cell> blank_cells(const std::vector<DrawOp>& ops) {
     int waits = 0;
     for (const DrawOp& op : ops) {
         waits += is_key_wait(op);
-        if (is_blank_cell(op)) cells.push_back({op.v, "", waits});
+        if (is_blank_cell(op))
+            cells.push_back({op.v, "", waits});
         else if (op.kind == OpKind::Text && !cells.empty()) {
             const auto& b = cells.back().box;
             if (op.v[0] >= b[0] && op.v[0] < b[2] && op.v[1] >= b[1] && op.v[1] < b[3] && op.color == 5)
@@ -142,8 +170,8 @@ TEST(Similarity, MenuLineListsTheSevenEntries) {
     std::string line;
     for (const DrawOp& op : r.trace)
         if (op.kind == OpKind::Text && op.v[1] == 666 && op.color == 0) line += op.text;
-    // The entries' own texts, between the letters that the prompt text turns
-    // into their full-width forms.
+    // The entries' own texts, between the letters A that the prompt text
+    // draws as its own substitute.
     for (const char* entry : {"①Ｑ△", "ＣＰ　②△", "ＤＰ　③外部　④問２　⑤問３　⑥問４　⑦終了"})
         EXPECT_NE(line.find(entry), std::string::npos) << entry;
     EXPECT_EQ(line.rfind("①", 0), 0u);
@@ -189,6 +217,22 @@ TEST(Similarity, AnswersFillTheBlanksOfTheirPage) {
           {46, 250, 396, "イ", "弧BDに対する円周角", 10},
           {193, 310, 180, "", "∠BCP", 11},
           {46, 430, 432, "", "2組の角がそれぞれ等しい", 12}}},
+        {"⑤ △ABP∽△ADB",
+         '5',
+         10,
+         {{193, 150, 180, "ア", "∠BAD", 7},
+          {193, 270, 180, "イ", "∠ADB", 8},
+          {182, 330, 432, "ウ", "2組の角がそれぞれ等しい", 9}}},
+        {"⑥ △ABC∽△EDC",
+         '6',
+         17,
+         {{580, 90, 144, "ア", "∠DEC", 11},
+          {776, 90, 108, "イ", "90°", 12},
+          {406, 150, 108, "ウ", "60°", 13},
+          {560, 150, 108, "エ", "30°", 14},
+          {340, 270, 108, "オ", "30°", 15},
+          {340, 390, 108, "カ", "30°", 16},
+          {209, 510, 180, "キ", "2組の角", 17}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -266,14 +310,15 @@ TEST(Similarity, AngleMarksFillTheInsideAngles) {
 
 // A screen chosen again draws the same page, whatever was on the screen.
 TEST(Similarity, ScreensReplayTheSamePage) {
-    const std::string screens[] = {"1\r" + keys_times(14), "2\r" + keys_times(8), "3\r" + keys_times(15)};
+    const std::string screens[] = {"1\r" + keys_times(14), "2\r" + keys_times(8),  "3\r" + keys_times(15),
+                                   "4\r" + keys_times(5),  "5\r" + keys_times(10), "6\r" + keys_times(17)};
     for (const std::string& screen : screens) {
         SCOPED_TRACE(screen.substr(0, 1));
         std::string keys;
         for (const std::string& other : screens) keys += other;
         keys += screen;
         const auto chunks = choices(keys);
-        ASSERT_EQ(chunks.size(), 4u);
+        ASSERT_EQ(chunks.size(), 7u);
         // From the page's clearing on; texts and the clearing without the
         // line width, which the page before leaves and which neither shows.
         auto page = [](const std::vector<DrawOp>& chunk) {
@@ -288,7 +333,46 @@ TEST(Similarity, ScreensReplayTheSamePage) {
             return lines;
         };
         const std::size_t first = screen[0] - '1';
-        EXPECT_EQ(page(chunks[first]), page(chunks[3]));
+        EXPECT_EQ(page(chunks[first]), page(chunks[6]));
+    }
+}
+
+// Question 2's figure: the given lengths in colour 3, the unknown one in
+// colour 5 a key later, each on its dotted arc between the point and P.
+TEST(Similarity, QuestionTwoLabelsItsLengths) {
+    const auto chunks = choices("4\r" + keys_times(5));
+    ASSERT_EQ(chunks.size(), 1u);
+    std::string given, unknown;
+    int waits = 0;
+    for (const DrawOp& op : chunks[0]) {
+        waits += is_key_wait(op);
+        if (op.kind == OpKind::Text && op.v[0] >= 700 && op.v[1] < 600) {
+            if (op.color == 3 && waits == 0) given += op.text;
+            if (op.color == 5) unknown += op.text + std::to_string(waits);
+        }
+    }
+    EXPECT_NE(given.find("4cm5cm7cm"), std::string::npos) << given;
+    EXPECT_EQ(unknown, "x1c1m1");
+}
+
+// Question 4's equal-angle dots, 50 from their vertex on the bisector: in
+// ∠ABE and ∠CBE at B (twice: again over the fill), in ∠ACB and in ∠ACE.
+TEST(Similarity, QuestionFourDotsLieInsideTheirAngles) {
+    const auto chunks = choices("6\r" + keys_times(17));
+    ASSERT_EQ(chunks.size(), 1u);
+    struct Dot {
+        float vertex_x, vertex_y, degrees;
+    } const dots[] = {{798, 380, 45}, {798, 380, 15},   {798, 380, 45},
+                      {798, 380, 15}, {1218, 380, 165}, {1218, 380, 135}};
+    std::vector<DrawOp> drawn;
+    for (const DrawOp& op : chunks[0])
+        if (op.kind == OpKind::Disc && op.color == 3 && op.fill == 3 && op.v[2] == 7) drawn.push_back(op);
+    ASSERT_EQ(drawn.size(), std::size(dots));
+    for (std::size_t k = 0; k < drawn.size(); ++k) {
+        SCOPED_TRACE(drawn[k].str());
+        const float t = dots[k].degrees * 3.14159f / 180;
+        EXPECT_NEAR(drawn[k].v[0], dots[k].vertex_x + 50 * std::cos(t), 0.05);
+        EXPECT_NEAR(drawn[k].v[1], dots[k].vertex_y - 50 * std::sin(t), 0.05);
     }
 }
 
