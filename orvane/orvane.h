@@ -195,8 +195,8 @@ public:
     void CHAPTER_B_Q4();    // the construction, a step a key (chapter_b_q4.cpp)
 
     // ---- Section 4's own variables
-    // (R1 and DHRA to DHRD are section 3's.)
-    float C1 = 0, C2 = 0, C3 = 0;  // R5, M and XI0 are shared with the sections above
+    // (R1 and DHRA to DHRD are section 3's; XI0, M and R5 section 1's.)
+    float C1 = 0, C2 = 0, C3 = 0;
 
 private:
     // ---- Section 4's helpers (chapter_b_menu.cpp)

@@ -430,7 +430,9 @@ TEST(ChapterB, ProblemB4Construction) {
     EXPECT_EQ(circle_after, 8);
     EXPECT_EQ(p_after, 10);
     for (const DrawOp& op : ops)
-        if (op.kind != OpKind::Text && op.v.size() >= 2 && op.v[1] < 600 && op.v[0] > 600) EXPECT_EQ(op.width, 5) << op.str();
+        if (op.kind != OpKind::Text && op.v.size() >= 2 && op.v[1] < 600 && op.v[0] > 600) {
+            EXPECT_EQ(op.width, 5) << op.str();
+        }
 }
 
 }  // namespace

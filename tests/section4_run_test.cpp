@@ -112,8 +112,9 @@ TEST(Section4, TourOfEveryScreenReturnsToTheMainMenu) {
             for (int extra = 1; extra < visit.menu_lines; ++extra) {
                 ASSERT_LT(k, chunks.size());
                 for (const DrawOp& op : chunks[k]) {
-                    if (op.kind == OpKind::Text || op.kind == OpKind::FillBox)
+                    if (op.kind == OpKind::Text || op.kind == OpKind::FillBox) {
                         EXPECT_GE(op.v[1], 600) << op.str();
+                    }
                 }
                 ++k;
             }
@@ -174,7 +175,9 @@ TEST(Section4, AnswersCoverTheirBlanks) {
             EXPECT_FLOAT_EQ(blank.v[2] - blank.v[0], c.widths[b]);
             EXPECT_FLOAT_EQ(blank.v[1], c.tops[b]);
             EXPECT_FLOAT_EQ(blank.v[3] - blank.v[1], 50);
-            if (b == 2 && c.third_left != 0) EXPECT_FLOAT_EQ(blank.v[0], c.third_left);
+            if (b == 2 && c.third_left != 0) {
+                EXPECT_FLOAT_EQ(blank.v[0], c.third_left);
+            }
             // The answer's text follows its cell, in colour 5.
             std::string text;
             for (std::size_t k = cells[n + b] + 1; k < r.trace.size() && r.trace[k].kind == OpKind::Text; ++k) {

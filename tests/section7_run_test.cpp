@@ -212,7 +212,9 @@ TEST(Section7, FirstPageAnswersAndFigure) {
     }
     // The answers follow their labels at once: "(1) " ends at x 180.
     for (const DrawOp& op : of_kind(page, OpKind::Text, 5))
-        if (op.text == "∠") EXPECT_EQ(op.v[0], 180) << op.str();
+        if (op.text == "∠") {
+            EXPECT_EQ(op.v[0], 180) << op.str();
+        }
 
     // The circle about O (960, 330), radius 180, its centre dot and name.
     EXPECT_EQ(of_kind(page, OpKind::Circle, 0).size(), 1u);
@@ -317,7 +319,9 @@ TEST(Section7, SecondPageStepByStep) {
     expect_near(of_kind(steps[3], OpKind::Segment, 5)[0].v, {720, 500, 1080, 500});
     // The page ends on its last line: nothing is written after it.
     for (const DrawOp& op : steps[4])
-        if (op.kind == OpKind::Text && op.v[1] < 640) EXPECT_LE(op.v[1], 410) << op.str();
+        if (op.kind == OpKind::Text && op.v[1] < 640) {
+            EXPECT_LE(op.v[1], 410) << op.str();
+        }
 }
 
 }  // namespace
