@@ -13,7 +13,9 @@ namespace {
 
 using menu_runs::count_if;
 using menu_runs::is_key_wait;
+using menu_runs::is_page_clear;
 using menu_runs::page_texts;
+using menu_runs::starts_inside;
 using platform::DrawOp;
 using platform::OpKind;
 
@@ -30,9 +32,6 @@ std::string repeat(const std::string& keys, int n) {
 // The menu line is a prompt text, one character at a time, from (16,666).
 bool is_b_menu_line(const DrawOp& op) {
     return op.kind == OpKind::Text && op.v[0] == 16 && op.v[1] == 666 && op.text == "Ｐ";
-}
-bool is_page_clear(const DrawOp& op) {
-    return op.kind == OpKind::FillBox && op.v == std::vector<float>{0, 0, 1760, 1800} && op.fill == 15;
 }
 bool is_fill_box(const DrawOp& op, std::vector<float> box, int border, int fill) {
     return op.kind == OpKind::FillBox && op.v == box && op.color == border && op.fill == fill;
@@ -281,7 +280,7 @@ std::vector<Cell> blank_cells(const std::vector<DrawOp>& ops) {
         if (op.kind == OpKind::FillBox && op.color == 3 && op.fill == 13 && op.v[1] > 80) cells.push_back({op.v, ""});
         else if (op.kind == OpKind::Text && op.color == 5 && !cells.empty()) {
             const auto& b = cells.back().box;
-            if (op.v[0] >= b[0] && op.v[0] < b[2] && op.v[1] >= b[1] && op.v[1] < b[3]) cells.back().text += op.text;
+            if (starts_inside(op, b)) cells.back().text += op.text;
         }
     }
     return cells;

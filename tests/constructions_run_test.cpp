@@ -10,10 +10,12 @@
 
 namespace {
 
+using menu_runs::check_tour;
+using menu_runs::choices_of_run;
 using menu_runs::count_if;
 using menu_runs::is_key_wait;
+using menu_runs::is_page_clear;
 using menu_runs::page_texts;
-using menu_runs::per_menu_choice;
 using platform::DrawOp;
 using platform::OpKind;
 
@@ -42,17 +44,11 @@ const std::vector<Visit>& tour() {
     return visits;
 }
 
-bool is_page_clear(const DrawOp& op) {
-    return op.kind == OpKind::FillBox && op.v == std::vector<float>{0, 0, 1760, 1800} && op.fill == 15;
-}
-
 // Each choice's drawing, the section entered from the main menu and the
 // script run to the main menu's end entry; chunk k is the k-th choice's.
 std::vector<std::vector<DrawOp>> choices(const std::string& keys) {
     harness::RunResult r = harness::run_program<Orvane>("1\r" + keys + "5\r6\r" + kLeftOver, "Orvane");
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.keys_read, static_cast<int>(keys.size()) + 6);
-    auto chunks = per_menu_choice(r.trace);
+    auto chunks = choices_of_run(r, static_cast<int>(keys.size()) + 6);
     if (!chunks.empty()) chunks.pop_back();  // the "5" that leaves
     return chunks;
 }
@@ -79,21 +75,13 @@ TEST(Constructions, TourOfEveryScreenReturnsToTheMainMenu) {
     // Left, entered again (the aim once more), left, and the end entry.
     keys += "5\r1\r10/2\r6\r" + kLeftOver;
     harness::RunResult r = harness::run_program<Orvane>(keys, "Orvane");
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.keys_read, static_cast<int>(keys.size()) - 1);
-
-    auto chunks = per_menu_choice(r.trace);
-    std::size_t k = 0;
-    for (const Visit& visit : tour()) {
-        SCOPED_TRACE(visit.what);
-        k += visit.menu_lines;
-        ASSERT_LE(k, chunks.size());
-        EXPECT_EQ(count_if(chunks[k - 1], is_key_wait), visit.key_waits);
+    auto chunks = choices_of_run(r, static_cast<int>(keys.size()) - 1);
+    const std::size_t k = check_tour(chunks, tour(), [&](const Visit& visit, std::size_t asked) {
         // Every screen starts on a cleared page; the asked-again lines clear nothing.
-        EXPECT_EQ(count_if(chunks[k - 1], is_page_clear), visit.key_waits == 5 || visit.key_waits == 7 ? 1 : 2);
-        for (std::size_t again = k - visit.menu_lines; again + 1 < k; ++again)
+        EXPECT_EQ(count_if(chunks[asked - 1], is_page_clear), visit.key_waits == 5 || visit.key_waits == 7 ? 1 : 2);
+        for (std::size_t again = asked - visit.menu_lines; again + 1 < asked; ++again)
             EXPECT_EQ(count_if(chunks[again], is_page_clear), 0);
-    }
+    });
     // The "5" that leaves, then the section's one asking on re-entry.
     EXPECT_EQ(chunks.size(), k + 2);
 

@@ -15,6 +15,7 @@ namespace {
 
 using menu_runs::count_if;
 using menu_runs::is_key_wait;
+using menu_runs::is_page_clear;
 using menu_runs::page_texts;
 using platform::DrawOp;
 using platform::OpKind;
@@ -26,9 +27,6 @@ const std::string kLeftOver = "x";
 // "P182(円 章の問題A)の解答 ..." starts at the left of the Bottom strip.
 bool is_menu_line(const DrawOp& op) {
     return op.kind == OpKind::Text && op.v == std::vector<float>{16, 666} && op.text == "Ｐ";
-}
-bool is_page_clear(const DrawOp& op) {
-    return op.kind == OpKind::FillBox && op.v == std::vector<float>{0, 0, 1760, 1800} && op.fill == 15;
 }
 bool is_main_menu_board(const DrawOp& op) {
     return op.kind == OpKind::FillBox && op.v == std::vector<float>{22, 10, 1342, 610} && op.fill == 10;

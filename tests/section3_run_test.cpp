@@ -13,6 +13,8 @@
 
 namespace {
 
+using menu_runs::check_tour;
+using menu_runs::choices_of_run;
 using menu_runs::count_if;
 using menu_runs::is_key_wait;
 using menu_runs::page_texts;
@@ -88,24 +90,17 @@ TEST(Section3, TourOfEveryScreenReturnsToTheMainMenu) {
         SCOPED_TRACE(title);
         const std::string keys = whole_script() + kLeftOver;
         harness::RunResult r = harness::run_program<Telmira>(keys, title);
-        EXPECT_EQ(r.status, 0);
-        EXPECT_EQ(r.keys_read, static_cast<int>(keys.size()) - 1);
         EXPECT_TRUE(harness::texts_containing(r.trace, "エラー").empty());
         // The main menu at the start and after the section's entry 4.
         EXPECT_EQ(count_if(r.trace, is_main_menu_board), 2);
 
-        auto chunks = per_menu_choice(r.trace);
-        std::size_t k = 0;
-        for (const Visit& visit : visits()) {
-            SCOPED_TRACE(visit.what);
-            k += visit.menu_lines;
-            ASSERT_LE(k, chunks.size());
-            const auto& chunk = chunks[k - 1];
-            EXPECT_EQ(count_if(chunk, is_key_wait), visit.key_waits);
+        auto chunks = choices_of_run(r, static_cast<int>(keys.size()) - 1);
+        const std::size_t k = check_tour(chunks, visits(), [&](const Visit& visit, std::size_t asked) {
+            const auto& chunk = chunks[asked - 1];
             EXPECT_EQ(count_if(chunk, is_next_step), visit.next_steps);
             const std::string texts = page_texts(chunk);
             for (const char* own : visit.texts) EXPECT_NE(texts.find(own), std::string::npos) << own;
-        }
+        });
         // The last asking is the "4" that leaves the section.
         EXPECT_EQ(chunks.size(), k + 1);
 
@@ -296,9 +291,7 @@ TEST(Section3, MenuChoices) {
         const std::string keys =
             "3\r" + std::string(c.typed) + "\r" + c.rest + (leaves ? "" : "4\r") + "9\r" + kLeftOver;
         harness::RunResult r = harness::run_program<Telmira>(keys, "Telmira");
-        EXPECT_EQ(r.status, 0);
-        EXPECT_EQ(r.keys_read, static_cast<int>(keys.size()) - 1);
-        auto chunks = per_menu_choice(r.trace);
+        auto chunks = choices_of_run(r, static_cast<int>(keys.size()) - 1);
         ASSERT_EQ(chunks.size(), leaves ? 1u : 2u);
         EXPECT_EQ(outcome(chunks[0]), c.leads_to);
     }

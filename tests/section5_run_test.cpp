@@ -12,6 +12,7 @@
 
 namespace {
 
+using menu_runs::choices_of_run;
 using menu_runs::count_if;
 using menu_runs::is_key_wait;
 using menu_runs::page_texts;
@@ -40,9 +41,7 @@ const Screen kScreens[] = {
 // main menu's end entries.
 std::vector<DrawOp> one_choice(const std::string& keys) {
     harness::RunResult r = harness::run_program<Telmira>("5\r" + keys + "5\r9\r" + kLeftOver, "Telmira");
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.keys_read, static_cast<int>(keys.size()) + 6);
-    auto chunks = per_menu_choice(r.trace);
+    auto chunks = choices_of_run(r, static_cast<int>(keys.size()) + 6);
     EXPECT_EQ(chunks.size(), 2u);
     return chunks.empty() ? std::vector<DrawOp>{} : chunks.front();
 }

@@ -10,10 +10,15 @@
 
 namespace {
 
+using menu_runs::check_tour;
+using menu_runs::choices_of_run;
 using menu_runs::count_if;
+using menu_runs::is_blank_cell;
 using menu_runs::is_key_wait;
+using menu_runs::is_page_clear;
 using menu_runs::page_texts;
 using menu_runs::per_menu_choice;
+using menu_runs::starts_inside;
 using platform::DrawOp;
 using platform::OpKind;
 
@@ -45,11 +50,6 @@ const std::vector<Visit>& tour() {
     return visits;
 }
 
-bool is_page_clear(const DrawOp& op) {
-    return op.kind == OpKind::FillBox && op.v == std::vector<float>{0, 0, 1760, 1800} && op.fill == 15;
-}
-bool is_blank_cell(const DrawOp& op) { return op.kind == OpKind::FillBox && op.color == 3 && op.fill == 13; }
-
 struct Cell {
     std::vector<float> box;
     std::string text;
@@ -62,7 +62,7 @@ std::vector<Cell> blank_cells(const std::vector<DrawOp>& ops) {
         if (is_blank_cell(op)) cells.push_back({op.v, "", -1});
         else if (op.kind == OpKind::Text && !cells.empty()) {
             const auto& b = cells.back().box;
-            if (op.v[0] >= b[0] && op.v[0] < b[2] && op.v[1] >= b[1] && op.v[1] < b[3]) {
+            if (starts_inside(op, b)) {
                 cells.back().text += op.text;
                 cells.back().text_colour = op.color;
             }
@@ -75,9 +75,7 @@ std::vector<Cell> blank_cells(const std::vector<DrawOp>& ops) {
 // end entry; chunk k is the k-th choice's drawing.
 std::vector<std::vector<DrawOp>> choices(const std::string& keys) {
     harness::RunResult r = harness::run_program<Telmira>("6\r" + keys + "4\r9\r" + kLeftOver, "Telmira");
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.keys_read, static_cast<int>(keys.size()) + 6);
-    auto chunks = per_menu_choice(r.trace);
+    auto chunks = choices_of_run(r, static_cast<int>(keys.size()) + 6);
     if (!chunks.empty()) chunks.pop_back();  // the "4" that leaves
     return chunks;
 }
@@ -88,19 +86,11 @@ TEST(Section6, TourOfEveryScreenReturnsToTheMainMenu) {
     // Left, entered again (the aim once more), left, and the end entry.
     keys += "4\r6\r4\r9\r" + kLeftOver;
     harness::RunResult r = harness::run_program<Telmira>(keys, "Telmira");
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.keys_read, static_cast<int>(keys.size()) - 1);
-
-    auto chunks = per_menu_choice(r.trace);
-    std::size_t k = 0;
-    for (const Visit& visit : tour()) {
-        SCOPED_TRACE(visit.what);
-        k += visit.menu_lines;
-        ASSERT_LE(k, chunks.size());
-        EXPECT_EQ(count_if(chunks[k - 1], is_key_wait), visit.key_waits);
+    auto chunks = choices_of_run(r, static_cast<int>(keys.size()) - 1);
+    const std::size_t k = check_tour(chunks, tour(), [&](const Visit& visit, std::size_t asked) {
         // Each screen starts on a page of its own (① twice: the set square, then its own page).
-        EXPECT_EQ(count_if(chunks[k - 1], is_page_clear), visit.key_waits > 20 ? 2 : 1);
-    }
+        EXPECT_EQ(count_if(chunks[asked - 1], is_page_clear), visit.key_waits > 20 ? 2 : 1);
+    });
     EXPECT_EQ(chunks.size(), k + 2);
 
     const std::string texts = page_texts(r.trace);

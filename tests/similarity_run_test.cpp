@@ -10,10 +10,14 @@
 
 namespace {
 
+using menu_runs::check_tour;
+using menu_runs::choices_of_run;
 using menu_runs::count_if;
+using menu_runs::is_blank_cell;
 using menu_runs::is_key_wait;
+using menu_runs::is_page_clear;
 using menu_runs::page_texts;
-using menu_runs::per_menu_choice;
+using menu_runs::starts_inside;
 using platform::DrawOp;
 using platform::OpKind;
 
@@ -72,13 +76,6 @@ const std::vector<Visit>& tour() {
     return visits;
 }
 
-bool is_page_clear(const DrawOp& op) {
-    return op.kind == OpKind::FillBox && op.v == std::vector<float>{0, 0, 1760, 1800} && op.fill == 15;
-}
-bool is_blank_cell(const DrawOp& op) {
-    return op.kind == OpKind::FillBox && op.color == 3 && op.fill == 13;
-}
-
 // The cells of answer blanks a trace draws, and the colour-5 texts inside.
 struct Cell {
     std::vector<float> box;
@@ -94,7 +91,7 @@ std::vector<Cell> blank_cells(const std::vector<DrawOp>& ops) {
             cells.push_back({op.v, "", waits});
         else if (op.kind == OpKind::Text && !cells.empty()) {
             const auto& b = cells.back().box;
-            if (op.v[0] >= b[0] && op.v[0] < b[2] && op.v[1] >= b[1] && op.v[1] < b[3] && op.color == 5)
+            if (starts_inside(op, b) && op.color == 5)
                 cells.back().text += op.text;
         }
     }
@@ -105,9 +102,7 @@ std::vector<Cell> blank_cells(const std::vector<DrawOp>& ops) {
 // main menu's end entry; chunk k is the k-th choice's drawing.
 std::vector<std::vector<DrawOp>> choices(const std::string& keys) {
     harness::RunResult r = harness::run_program<Orvane>("2\r" + keys + "7\r6\r" + kLeftOver, "Orvane");
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.keys_read, static_cast<int>(keys.size()) + 6);
-    auto chunks = per_menu_choice(r.trace);
+    auto chunks = choices_of_run(r, static_cast<int>(keys.size()) + 6);
     if (!chunks.empty()) chunks.pop_back();  // the "7" that leaves
     return chunks;
 }
@@ -124,20 +119,12 @@ TEST(Similarity, TourOfEveryScreenReturnsToTheMainMenu) {
     // Left, entered again (the aim once more), left, and the end entry.
     keys += "7\r2\r7\r6\r" + kLeftOver;
     harness::RunResult r = harness::run_program<Orvane>(keys, "Orvane");
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.keys_read, static_cast<int>(keys.size()) - 1);
-
-    auto chunks = per_menu_choice(r.trace);
-    std::size_t k = 0;
-    for (const Visit& visit : tour()) {
-        SCOPED_TRACE(visit.what);
-        k += visit.menu_lines;
-        ASSERT_LE(k, chunks.size());
-        EXPECT_EQ(count_if(chunks[k - 1], is_key_wait), visit.key_waits);
-        EXPECT_EQ(count_if(chunks[k - 1], is_page_clear), 1);
-        const std::string texts = page_texts(chunks[k - 1]);
+    auto chunks = choices_of_run(r, static_cast<int>(keys.size()) - 1);
+    const std::size_t k = check_tour(chunks, tour(), [&](const Visit& visit, std::size_t asked) {
+        EXPECT_EQ(count_if(chunks[asked - 1], is_page_clear), 1);
+        const std::string texts = page_texts(chunks[asked - 1]);
         for (const char* own : visit.texts) EXPECT_NE(texts.find(own), std::string::npos) << own;
-    }
+    });
     // The "7" that leaves, then the section's one asking on re-entry.
     EXPECT_EQ(chunks.size(), k + 2);
     EXPECT_EQ(occurrences(page_texts(r.trace), "円と交わる直線でできる図形について考えよう。"), 2u);
