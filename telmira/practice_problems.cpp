@@ -66,17 +66,7 @@ void Telmira::PRACTICE_PROBLEMS() {
         if (NO == 9) NO = 1;
         make_practice_problem();
 
-        GGX = 432;
-        GGY = 130;
-        YOKO = 16;
-        TATE = 16;
-        CCC2 = 15;
-        SIZE = 30;
-        DRAW_GRID();
-        X_A(11) = GX0 + SIZE * 8;
-        Y_A(11) = GY0 - SIZE * 8;
-        rt.set_line_width(5);
-        R1 = SIZE * 7;
+        start_using_angles_figure(432);
         place_using_angles_points();
         draw_circle_with_chords(11, 12, 13, 15);
 
@@ -130,11 +120,7 @@ void Telmira::PRACTICE_PROBLEMS() {
         XI1 = 72;
         YI1 = 60;
         paragraph_text(XI1, YI1, 0, "問　∠xの大きさを求めなさい。"_sj);
-        CCC1 = 5;
-        CCC2 = 3;
-        CCC3 = 13;
-        HABA = 180;
-        TATE = 60;
+        set_using_angles_cells();
         paragraph_text(XI1, YI1 + 90, 0, "∠x="_sj);
         X = XI2 + 10;
         Y = YI1;
@@ -147,11 +133,7 @@ void Telmira::PRACTICE_PROBLEMS() {
 
         WAIT_ANY_KEY();
         // The answer drawn over the blank.
-        CCC1 = 5;
-        CCC2 = 3;
-        CCC3 = 13;
-        HABA = 180;
-        TATE = 60;
+        set_using_angles_cells();
         X = R_A(1);
         Y = H_A(1);
         A_S = F_S_A(4);

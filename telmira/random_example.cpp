@@ -41,18 +41,8 @@ void Telmira::RANDOM_EXAMPLE() {
         rt.fill_box(0, 0, 1760, 1800, 15, 15);
         make_random_example();
 
-        GGX = 540;
-        GGY = 130;
-        YOKO = 16;
-        TATE = 16;
-        CCC2 = 15;
-        SIZE = 30;
-        DRAW_GRID();
-        X_A(11) = GX0 + 8 * SIZE;
-        Y_A(11) = GY0 - 8 * SIZE;
+        start_using_angles_figure(540);
         // The figures of section 1 share these step and angle values.
-        rt.set_line_width(5);
-        R1 = 7 * SIZE;
         DH = 10;
         DHP = 290;
         DHB = 110;
@@ -116,11 +106,7 @@ void Telmira::RANDOM_EXAMPLE() {
         XI1 = 72;
         YI1 = 60;
         paragraph_text(XI1, YI1, 0, "問　①～④をいいなさい。"_sj);
-        CCC1 = 5;
-        CCC2 = 3;
-        CCC3 = 13;
-        HABA = 180;
-        TATE = 60;
+        set_using_angles_cells();
         float k = 1;
         for (const QuestionLine& line : kQuestions) {
             paragraph_text(XI1, YI1 + 90, 0, cp932::from_utf8(line.text));
@@ -138,11 +124,7 @@ void Telmira::RANDOM_EXAMPLE() {
 
         WAIT_ANY_KEY();
         // The answers, one blank at a time.
-        CCC1 = 5;
-        CCC2 = 3;
-        CCC3 = 13;
-        HABA = 180;
-        TATE = 60;
+        set_using_angles_cells();
         auto answer = [this](float blank, const std::string& text) {
             X = R_A(blank);
             Y = H_A(blank);

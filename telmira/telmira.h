@@ -231,6 +231,11 @@ private:
     // (16) placed from the directions T(11)..T(14) in degrees
     // (using_angles_figure.cpp).
     void place_using_angles_points();
+    // The grid of a section-3 problem with its left edge at `grid_left`, O
+    // (point 11) at its middle, the radius R1, and the pen left at width 5.
+    void start_using_angles_figure(float grid_left);
+    // The colours and size the answer cells of section 3's problems share.
+    void set_using_angles_cells();
 
     // Section 6 (converse_*.cpp). DRAW_TEXT of `text` at (x, y) in colour c,
     // the paragraph cursor left alone (point labels).

@@ -12,3 +12,25 @@ void Telmira::place_using_angles_points() {
     place_on_circle(15, DHRP, 11);
     place_on_circle(16, DHRK, 11);
 }
+
+void Telmira::start_using_angles_figure(float grid_left) {
+    GGX = grid_left;
+    GGY = 130;
+    YOKO = 16;
+    TATE = 16;
+    CCC2 = 15;
+    SIZE = 30;
+    DRAW_GRID();
+    X_A(11) = GX0 + SIZE * 8;
+    Y_A(11) = GY0 - SIZE * 8;
+    rt.set_line_width(5);
+    R1 = SIZE * 7;
+}
+
+void Telmira::set_using_angles_cells() {
+    CCC1 = 5;
+    CCC2 = 3;
+    CCC3 = 13;
+    HABA = 180;
+    TATE = 60;
+}
