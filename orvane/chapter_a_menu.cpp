@@ -97,30 +97,22 @@ void Orvane::chapter_a_text(float x, float y, float c, const char* utf8) {
     paragraph_text(x, y, c, cp932::from_utf8(utf8));
 }
 
-void Orvane::chapter_a_blank(float k, float x, float y, float width, const char* placeholder) {
-    X = x;
-    Y = y;
-    T_A(k) = X;
-    F_A(k) = Y;
+// The answer cells of the chapter problems: text 5 in a cell bordered 3,
+// filled 13, 50 high.
+void Orvane::chapter_cell_style(float width) {
     CCC1 = 5;
     CCC2 = 3;
     CCC3 = 13;
     HABA = width;
     TATE = 50;
-    A_S = cp932::from_utf8(placeholder);
-    DRAW_CELL_ON_LINE();
-    YI1 = Y;
-    XI2 = X;
+}
+
+void Orvane::chapter_a_blank(float k, float x, float y, float width, const char* placeholder) {
+    chapter_cell_style(width);
+    answer_blank(k, x, y, cp932::from_utf8(placeholder));
 }
 
 void Orvane::chapter_a_answer(float k, float width, const char* answer) {
-    X = T_A(k);
-    Y = F_A(k);
-    CCC1 = 5;
-    CCC2 = 3;
-    CCC3 = 13;
-    HABA = width;
-    TATE = 50;
-    A_S = cp932::from_utf8(answer);
-    DRAW_CELL_ON_LINE();
+    chapter_cell_style(width);
+    answer_in_blank(k, cp932::from_utf8(answer));
 }

@@ -83,31 +83,13 @@ void Orvane::chapter_b_label(float x, float y, float c, const std::string& text)
 }
 
 void Orvane::chapter_b_blank(float k, float width, const std::string& placeholder) {
-    X = XI2 + 10;
-    Y = YI1;
-    T_A(k) = X;
-    F_A(k) = Y;
-    CCC1 = 5;
-    CCC2 = 3;
-    CCC3 = 13;
-    TATE = 50;
-    HABA = width;
-    A_S = placeholder;
-    DRAW_CELL_ON_LINE();
-    YI1 = Y;
-    XI2 = X;
+    chapter_cell_style(width);
+    answer_blank(k, XI2 + 10, YI1, placeholder);
 }
 
 void Orvane::chapter_b_answer(float k, float width, const std::string& answer) {
-    X = T_A(k);
-    Y = F_A(k);
-    CCC1 = 5;
-    CCC2 = 3;
-    CCC3 = 13;
-    TATE = 50;
-    HABA = width;
-    A_S = answer;
-    DRAW_CELL_ON_LINE();
+    chapter_cell_style(width);
+    answer_in_blank(k, answer);
 }
 
 void Orvane::chapter_b_arc_sign_line(float step, const std::string& text) {

@@ -100,6 +100,7 @@ private:
     void chapter_a_blank(float k, float x, float y, float width, const char* placeholder);
     // The answer of blank k drawn over it in a cell of the same place.
     void chapter_a_answer(float k, float width, const char* answer);
+    void chapter_cell_style(float width);  // the answer cells of problems A and B
     // Problem A2's page up to its figure: the frame, the part's number with
     // its answer and the reason, the figure frame, O and R1.
     void chapter_a_q2_page(const char* part, const char* answer, const char* reason);

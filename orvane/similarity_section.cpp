@@ -73,26 +73,16 @@ void Orvane::similarity_cell_style() {
 }
 
 void Orvane::similarity_blank(float k, float width, const std::string& placeholder, float text_colour) {
-    X = XI2 + 10;
-    Y = YI1;
-    T_A(k) = X;
-    F_A(k) = Y;
     similarity_cell_style();
     CCC1 = text_colour;
     HABA = width;
-    A_S = placeholder;
-    DRAW_CELL_ON_LINE();
-    YI1 = Y;
-    XI2 = X;
+    answer_blank(k, XI2 + 10, YI1, placeholder);
 }
 
 void Orvane::similarity_answer(float k, float width, const std::string& answer) {
-    X = T_A(k);
-    Y = F_A(k);
     similarity_cell_style();
     HABA = width;
-    A_S = answer;
-    DRAW_CELL_ON_LINE();
+    answer_in_blank(k, answer);
 }
 
 void Orvane::similarity_length(float from, float to, float side, float step, const std::string& label) {

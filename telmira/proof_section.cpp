@@ -93,25 +93,15 @@ void Telmira::proof_cell_style() {
 }
 
 void Telmira::proof_blank(float k, float width, const std::string& placeholder) {
-    X = XI2 + 10;
-    Y = YI1;
-    T_A(k) = X;
-    F_A(k) = Y;
     proof_cell_style();
     HABA = width;
-    A_S = placeholder;
-    DRAW_CELL_ON_LINE();
-    YI1 = Y;
-    XI2 = X;
+    answer_blank(k, XI2 + 10, YI1, placeholder);
 }
 
 void Telmira::proof_answer(float k, float width, const std::string& answer) {
-    X = T_A(k);
-    Y = F_A(k);
     proof_cell_style();
     HABA = width;
-    A_S = answer;
-    DRAW_CELL_ON_LINE();
+    answer_in_blank(k, answer);
 }
 
 void Telmira::dot_place(float vertex, float first, float second) {

@@ -90,6 +90,12 @@ public:
     void DRAW_CELL();
     void DRAW_CELL_ON_LINE();
     void DRAW_CELL_TWO_LINES();
+    // An answer blank: a cell on the line at (x, y) showing its placeholder,
+    // its place kept in T(k) and F(k); the paragraph cursor YI1, XI2 moves on
+    // past it. The caller sets the cell's colours and size first.
+    void answer_blank(float k, float x, float y, const std::string& placeholder);
+    // The answer drawn over blank k, in the cell style the caller set.
+    void answer_in_blank(float k, const std::string& answer);
     void DRAW_BOXED_TEXT();
     void DRAW_BOXED_TEXT_TWO_LINES();
 
