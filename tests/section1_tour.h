@@ -47,7 +47,7 @@ inline std::vector<Visit> visits() {
         {"⑧ diameter off", "8\r-1\r\r", 0, 1},
         {"⑨ several angles", "9\r", 0, 0},
         {"⑦ after ⑨", "7\r1\r\r", 0, 1},
-        {"out of range, then 9.5 taken as ⑨", "0\r11\r9.5\r", 0, 0, 3},
+        {"out of range, then 8.6 taken to ⑨", "0\r11\r8.6\r", 0, 0, 3},
     };
 }
 

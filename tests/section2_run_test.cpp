@@ -50,7 +50,7 @@ const std::vector<Visit>& tour() {
         {"⑦ proof 3 page", "7\r", 0},
         {"⑧ proof 3 figure", "8\r" + repeat("k", 5), 5},
         {"⑨ proof 3 answers", "9\rkkk", 3},
-        {"out of range, then 9.5 taken as ⑨", "0\r11\r-1\r\r9.5\rkkk", 3, 5},
+        {"out of range, then 8.6 taken to ⑨", "0\r11\r-1\r\r8.6\rkkk", 3, 5},
     };
     return visits;
 }
