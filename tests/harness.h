@@ -11,6 +11,13 @@
 
 namespace harness {
 
+// A key script of `keys` `n` times over.
+inline std::string repeat(const std::string& keys, int n) {
+    std::string s;
+    for (int i = 0; i < n; ++i) s += keys;
+    return s;
+}
+
 // A toolkit whose main menu does nothing, started up, on a headless page
 // that keeps its trace. Keys can be queued with rt.push_keys().
 struct Kit : Toolkit {

@@ -20,11 +20,7 @@ using platform::DrawOp;
 using platform::OpKind;
 
 std::string keys_of(int n) { return std::string(static_cast<std::size_t>(n), 'k'); }
-std::string repeat(const std::string& keys, int n) {
-    std::string s;
-    for (int i = 0; i < n; ++i) s += keys;
-    return s;
-}
+using harness::repeat;
 
 // One screen as the pupil reaches it from the main menu: the section's entry,
 // the keys from the section menu on, and the section menu's end entry.

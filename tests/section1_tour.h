@@ -6,15 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "harness.h"
+
 namespace section1_tour {
 
 inline const std::string kRight = "\x1c", kLeft = "\x1d", kUp = "\x1e", kDown = "\x1f";
 
-inline std::string repeat(const std::string& keys, int n) {
-    std::string s;
-    for (int i = 0; i < n; ++i) s += keys;
-    return s;
-}
+using harness::repeat;
 
 // One visit of a screen from the section menu, back to the menu line.
 struct Visit {

@@ -25,11 +25,7 @@ using platform::OpKind;
 // ended by that entry and not by running out of keys.
 const std::string kLeftOver = "x";
 
-std::string repeat(const std::string& keys, int n) {
-    std::string s;
-    for (int i = 0; i < n; ++i) s += keys;
-    return s;
-}
+using harness::repeat;
 
 // One visit of a screen from the section menu, back to the menu line.
 struct Visit {
