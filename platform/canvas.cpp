@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "palette.h"
+#include "round_shapes.h"
 #include "utf8.h"
 
 namespace platform {
@@ -180,21 +181,11 @@ void Canvas::draw_shape(const DrawOp& op, double widen) {
             stroke_and_fill(op);
             return;
         case OpKind::Circle:
-        case OpKind::Disc:
-            cairo_arc(cr_, v[0], v[1], v[2], 0, kTurn);
-            cairo_close_path(cr_);
-            stroke_and_fill(op);
-            return;
         case OpKind::Arc:
-        case OpKind::Sector: {
-            bool whole = v[3] == 0.0f && v[4] == 0.0f;
-            double a1 = whole ? 0 : v[3] * kTurn, a2 = whole ? kTurn : v[4] * kTurn;
-            if (op.kind == OpKind::Sector && !whole) cairo_move_to(cr_, v[0], v[1]);
-            cairo_arc(cr_, v[0], v[1], v[2], a1, a2);  // clockwise on screen, through 0 when a2 < a1
-            if (op.kind == OpKind::Sector) cairo_close_path(cr_);
-            stroke_and_fill(op);
+        case OpKind::Disc:
+        case OpKind::Sector:
+            draw_round(op, std::max(op.width, 0.5f) + widen);
             return;
-        }
         case OpKind::Polyline:
         case OpKind::Polygon:
             for (std::size_t i = 0; i + 1 < v.size(); i += 2) {
@@ -208,6 +199,28 @@ void Canvas::draw_shape(const DrawOp& op, double widen) {
             draw_text(op);
             return;
     }
+}
+
+void Canvas::draw_round(const DrawOp& op, double line_width) {
+    const RoundShape shape = round_shape(op);
+    const double half_width = line_width / 2;
+    if (!reaches_page(shape, half_width)) return;
+    if (shape.whole && shape.r < half_width) {
+        // The stroke reaches over the centre, where cairo would leave a hole
+        // and draw a ring: the whole circle it covers is drawn solid.
+        cairo_arc(cr_, shape.cx, shape.cy, shape.r + half_width, 0, kTurn);
+        set_color(op.color);
+        cairo_fill(cr_);
+        return;
+    }
+    if (shape.filled) {
+        add_fill_path(cr_, shape, half_width);
+        set_color(op.fill);
+        cairo_fill(cr_);
+    }
+    add_stroke_path(cr_, shape, half_width);
+    set_color(op.color);
+    cairo_stroke(cr_);
 }
 
 void Canvas::draw_text(const DrawOp& op) {

@@ -49,6 +49,7 @@ private:
     void stroke_and_fill(const DrawOp& op);
     // `widen`: extra stroke width in page units, for erasing shapes.
     void draw_shape(const DrawOp& op, double widen);
+    void draw_round(const DrawOp& op, double line_width);
     void draw_text(const DrawOp& op);
 
     double scale_;

@@ -1,6 +1,9 @@
 // The platform's drawing rules, checked on the trace and on the page's pixels.
 #include <gtest/gtest.h>
 
+#include <cfloat>
+#include <vector>
+
 #include "harness.h"
 #include "palette.h"
 
@@ -70,6 +73,63 @@ TEST(Sectors, FillTheNarrowSideBetweenTheirEnds) {
     EXPECT_TRUE(is_white(page.rt.pixel(370, 600)));
     EXPECT_TRUE(is_colour(page.rt.pixel(230, 600), 12));
     EXPECT_EQ(page.rt.trace()[0].str(), "sector 300 300 100 0.95 0.05 c=0 f=12 w=3");
+}
+
+TEST(Sectors, HugeRadiiDrawOnlyWhatTheyCoverOnThePage) {
+    enum Verb { kSector, kDisc, kCircle, kArc };
+    struct Probe {
+        float x, y;
+        bool inked;
+    };
+    struct Case {
+        const char* what;
+        Verb verb;
+        float cx, cy, r, start, end;
+        std::vector<Probe> probes;
+    } cases[] = {
+        {"narrow sector about +x", kSector, 720, 450, 1e7f, 0.95f, 0.05f,
+         {{1400, 450, true}, {1000, 500, true}, {100, 450, false}, {720, 100, false}, {720, 800, false}, {1400, 100, false}}},
+        {"the same, radius 3e5", kSector, 720, 450, 3e5f, 0.95f, 0.05f, {{1400, 450, true}, {100, 450, false}}},
+        {"the same, the largest radius", kSector, 720, 450, FLT_MAX, 0.95f, 0.05f,
+         {{1400, 450, true}, {100, 450, false}, {720, 100, false}}},
+        {"disc over the page", kDisc, 720, 450, 1e9f, 0, 0, {{1, 1, true}, {1439, 899, true}}},
+        {"circle around the page", kCircle, 720, 450, 1e9f, 0, 0, {{1, 1, false}, {720, 450, false}, {1439, 899, false}}},
+        {"arc around the page", kArc, 720, 450, 1e8f, 0.1f, 0.9f, {{1, 1, false}, {1439, 899, false}}},
+        {"circle from far below, through the middle", kCircle, 720, 450 + 1e7f, 1e7f, 0, 0,
+         {{10, 450, true}, {720, 450, true}, {1430, 450, true}, {720, 440, false}, {720, 460, false}}},
+        {"thin sector from far above, 100 units wide at the middle", kSector, 720, 450 - 1e7f, 2e7f, 0.25f - 1.6e-6f,
+         0.25f, {{770, 450, true}, {700, 450, false}, {850, 450, false}}},
+    };
+    for (const Case& c : cases) {
+        Page page;
+        switch (c.verb) {
+            case kSector: page.rt.sector(c.cx, c.cy, c.r, 0, 12, c.start, c.end); break;
+            case kDisc: page.rt.disc(c.cx, c.cy, c.r, 0, 12); break;
+            case kCircle: page.rt.circle(c.cx, c.cy, c.r, 0); break;
+            case kArc: page.rt.arc(c.cx, c.cy, c.r, 0, c.start, c.end); break;
+        }
+        for (const Probe& p : c.probes)
+            EXPECT_EQ(!is_white(page.rt.pixel(p.x, p.y)), p.inked) << c.what << " at " << p.x << "," << p.y;
+    }
+}
+
+TEST(Discs, DotsSmallerThanTheLineWidthAreSolid) {
+    // The dots of dotted arcs and sides: radius 0.5 in width 3 or 5.
+    for (bool antialias : {false, true}) {
+        for (float width : {3.0f, 5.0f}) {
+            for (float centre : {100.0f, 100.5f}) {
+                platform::Options o = harness::headless_options();
+                o.antialias = antialias;
+                Platform rt{o};
+                rt.set_line_width(width);
+                rt.disc(centre, centre, 0.5f, 4, 4);
+                for (float dx : {-0.4f, 0.4f})
+                    for (float dy : {-0.4f, 0.4f})
+                        EXPECT_TRUE(is_colour(rt.pixel(centre + dx, centre + dy), 4))
+                            << "antialias " << antialias << ", width " << width << ", centre " << centre;
+            }
+        }
+    }
 }
 
 TEST(Boxes, FillAndBorderColours) {
