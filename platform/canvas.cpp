@@ -260,4 +260,13 @@ bool Canvas::write_png(const std::string& path) const {
     return cairo_surface_write_to_png(surface_, path.c_str()) == CAIRO_STATUS_SUCCESS;
 }
 
+bool Canvas::write_png(std::FILE* out) const {
+    cairo_surface_flush(surface_);
+    auto write = [](void* file, const unsigned char* data, unsigned length) {
+        return std::fwrite(data, 1, length, static_cast<std::FILE*>(file)) == length ? CAIRO_STATUS_SUCCESS
+                                                                                     : CAIRO_STATUS_WRITE_ERROR;
+    };
+    return cairo_surface_write_to_png_stream(surface_, write, out) == CAIRO_STATUS_SUCCESS;
+}
+
 }  // namespace platform

@@ -4,6 +4,7 @@
 
 #include <cairo.h>
 
+#include <cstdio>
 #include <string>
 
 #include "draw_op.h"
@@ -37,6 +38,7 @@ public:
     // Starts over at a new scale with the present picture scaled onto it.
     void resize_keeping_picture(double scale);
     bool write_png(const std::string& path) const;
+    bool write_png(std::FILE* out) const;
 
     cairo_surface_t* surface() const { return surface_; }
     double scale() const { return scale_; }

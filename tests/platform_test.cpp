@@ -1,7 +1,12 @@
 // The platform's drawing rules, checked on the trace and on the page's pixels.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
 #include <cfloat>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "harness.h"
@@ -214,4 +219,28 @@ TEST(Erasing, DrawingAShapeAgainInThePageColourLeavesNoFringe) {
     rt.arc(60.5f, 140.2f, 30, 15, 0.1f, 0.6f);
     for (int y = 0; y < 200; ++y)
         for (int x = 0; x < 200; ++x) ASSERT_TRUE(is_white(rt.pixel(x, y))) << x << "," << y;
+}
+
+TEST(Pictures, OneThatCannotBeWrittenEndsTheRunWithAMessageNamingIt) {
+    const char* bin = std::getenv("LESSONS_BIN");
+    if (!bin) GTEST_SKIP() << "LESSONS_BIN names the build directory";
+    struct Case {
+        const char* args;
+        const char* file;
+    } cases[] = {
+        {"--shot /proc/nope.png", "/proc/nope.png"},  // cannot be made
+        {"--frames /proc", "/proc/00001.png"},        // a directory that takes no files
+        {"--shot /dev/full", "/dev/full"},            // made, but the writing fails
+    };
+    for (const Case& c : cases) {
+        const std::string command = std::string(bin) + "/orvane --headless --keys 1 " + c.args + " 2>&1";
+        std::FILE* run = popen(command.c_str(), "r");
+        ASSERT_NE(run, nullptr);
+        std::string output;
+        char buf[256];
+        while (std::fgets(buf, sizeof buf, run)) output += buf;
+        const int status = pclose(run);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) != 0) << c.args;
+        EXPECT_NE(output.find(c.file), std::string::npos) << c.args << ": " << output;
+    }
 }
