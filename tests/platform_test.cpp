@@ -1,4 +1,5 @@
 // The platform's drawing rules, checked on the trace and on the page's pixels.
+#include <SDL2/SDL.h>
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "harness.h"
+#include "key_events.h"
 #include "palette.h"
 
 namespace {
@@ -204,6 +206,56 @@ TEST(Keys, ComeFromTheScriptInOrderAndItsEndEndsTheProgram) {
     EXPECT_EQ(rt.poll_key(), "\x1c");
     EXPECT_EQ(rt.keys_read(), 3);
     EXPECT_THROW(rt.poll_key(), platform::ProgramEnd);
+}
+
+TEST(Keys, WindowEventsGiveEachKeyOnceWhateverAnInputMethodDoes) {
+    auto press = [](SDL_Keycode sym) {
+        SDL_Event e{};
+        e.type = SDL_KEYDOWN;
+        e.key.keysym.sym = sym;
+        return e;
+    };
+    auto text = [](const char* utf8) {
+        SDL_Event e{};
+        e.type = SDL_TEXTINPUT;
+        std::snprintf(e.text.text, sizeof e.text.text, "%s", utf8);
+        return e;
+    };
+    struct Case {
+        const char* what;
+        SDL_Event event;
+        bool text_input;
+        std::string keys;
+    } cases[] = {
+        // Text input off, as the window keeps it: every key from its press.
+        {"digit", press(SDLK_1), false, "1"},
+        {"minus", press(SDLK_MINUS), false, "-"},
+        {"point", press(SDLK_PERIOD), false, "."},
+        {"slash", press(SDLK_SLASH), false, "/"},
+        {"space", press(SDLK_SPACE), false, " "},
+        {"letter", press(SDLK_a), false, "a"},
+        {"keypad digit", press(SDLK_KP_0), false, "0"},
+        {"keypad minus", press(SDLK_KP_MINUS), false, "-"},
+        {"Enter", press(SDLK_RETURN), false, "\r"},
+        {"keypad Enter", press(SDLK_KP_ENTER), false, "\r"},
+        {"Backspace", press(SDLK_BACKSPACE), false, "\b"},
+        {"Delete", press(SDLK_DELETE), false, "\f"},
+        {"right arrow", press(SDLK_RIGHT), false, "\x1c"},
+        {"down arrow", press(SDLK_DOWN), false, "\x1f"},
+        {"Shift alone", press(SDLK_LSHIFT), false, ""},
+        {"text, should any come", text("1"), false, ""},
+        // Text input on: printable keys only as text, never twice.
+        {"digit press", press(SDLK_1), true, ""},
+        {"keypad digit press", press(SDLK_KP_1), true, ""},
+        {"digit text", text("1"), true, "1"},
+        {"Enter press", press(SDLK_RETURN), true, "\r"},
+        {"full-width digits", text("１２"), true, "12"},
+        {"full-width minus, point and slash", text("－．／"), true, "-./"},
+        {"full-width space", text("　"), true, " "},
+        {"kana", text("あ"), true, ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(platform::keys_from_event(c.event, c.text_input), c.keys) << c.what;
 }
 
 TEST(Erasing, DrawingAShapeAgainInThePageColourLeavesNoFringe) {
