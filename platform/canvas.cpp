@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "font_fallback.h"
 #include "palette.h"
 #include "round_shapes.h"
 #include "utf8.h"
@@ -24,6 +25,9 @@ struct FaceChoice {
     bool stroked_bold = false;
 };
 
+// The Gothic face also draws every character that another face lacks.
+constexpr FaceChoice kGothic = {"IPAGothic", false, 1.0, 1.0, kBaseline, true};
+
 FaceChoice choose_face(const std::string& face) {
     // The italic letters come at size 8 with large magnifications and raised
     // well above the line: shrunk into their advance and lowered below their
@@ -32,7 +36,30 @@ FaceChoice choose_face(const std::string& face) {
     if (face == "Times New Roman") return {"Liberation Serif", false, 0.58, 0.9, 1.125};
     // The script l, narrowed to stay within its 32-unit advance.
     if (face == "MT Extra") return {"DejaVu Sans", true, 0.7, 1.0, kBaseline};
-    return {"IPAGothic", false, 1.0, 1.0, kBaseline, true};  // "ゴシック", "ｺﾞｼｯｸ" and anything unknown
+    return kGothic;  // "ゴシック", "ｺﾞｼｯｸ" and anything unknown
+}
+
+void set_font_matrix(cairo_t* cr, const FaceChoice& face, double sx, double sy) {
+    cairo_matrix_t m;
+    cairo_matrix_init_scale(&m, sx * face.em_x, sy * face.em_y);
+    cairo_set_font_matrix(cr, &m);
+}
+
+// The width of the outline stroke that makes the face bold; 0 for none.
+double bold_stroke(const FaceChoice& face, const FontState& font, double sx, double sy) {
+    return font.bold && face.stroked_bold ? 0.045 * std::min(sx, sy) : 0.0;
+}
+
+void show_glyph(cairo_t* cr, const std::string& glyph, double x, double baseline, double stroke) {
+    cairo_move_to(cr, x, baseline);
+    if (stroke > 0) {
+        cairo_set_line_width(cr, stroke);
+        cairo_text_path(cr, glyph.c_str());
+        cairo_fill_preserve(cr);
+        cairo_stroke(cr);
+    } else {
+        cairo_show_text(cr, glyph.c_str());
+    }
 }
 
 }  // namespace
@@ -224,34 +251,32 @@ void Canvas::draw_round(const DrawOp& op, double line_width) {
 }
 
 void Canvas::draw_text(const DrawOp& op) {
-    FaceChoice face = choose_face(op.font.face);
-    const bool own_bold = op.font.bold && face.stroked_bold;
+    const FaceChoice face = choose_face(op.font.face);
+    const double sx = op.font.size * op.mag_h, sy = op.font.size * op.mag_v;
+    const double stroke = bold_stroke(face, op.font, sx, sy);
     cairo_select_font_face(cr_, face.family, op.font.italic ? CAIRO_FONT_SLANT_ITALIC : CAIRO_FONT_SLANT_NORMAL,
-                           op.font.bold && !own_bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
-    double sx = op.font.size * op.mag_h, sy = op.font.size * op.mag_v;
-    cairo_matrix_t m;
-    cairo_matrix_init_scale(&m, sx * face.em_x, sy * face.em_y);
-    cairo_set_font_matrix(cr_, &m);
+                           op.font.bold && stroke == 0 ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+    set_font_matrix(cr_, face, sx, sy);
     set_color(op.color);
-    const double stroke = own_bold ? 0.045 * std::min(sx, sy) : 0.0;
     double x = op.v[0];
-    double baseline = op.v[1] + face.baseline * sy;
     for (std::size_t i = 0; i < op.text.size();) {
         char32_t c = utf8::next_code_point(op.text, i);
-        double w = char_box_width(c) * sx;
         char32_t shown = (face.script_l && c == U'l') ? U'\u2113' : c;
         std::string glyph;
         utf8::append(glyph, shown);
-        cairo_move_to(cr_, x, baseline);
-        if (stroke > 0) {
-            cairo_set_line_width(cr_, stroke);
-            cairo_text_path(cr_, glyph.c_str());
-            cairo_fill_preserve(cr_);
-            cairo_stroke(cr_);
+        cairo_font_face_t* other =
+            has_glyph(cr_, glyph) ? nullptr : fallback_face(face.family, kGothic.family, op.font.italic, shown);
+        if (other) {
+            // Drawn as the Gothic face draws it, filling its box.
+            cairo_save(cr_);
+            cairo_set_font_face(cr_, other);
+            set_font_matrix(cr_, kGothic, sx, sy);
+            show_glyph(cr_, glyph, x, op.v[1] + kGothic.baseline * sy, bold_stroke(kGothic, op.font, sx, sy));
+            cairo_restore(cr_);
         } else {
-            cairo_show_text(cr_, glyph.c_str());
+            show_glyph(cr_, glyph, x, op.v[1] + face.baseline * sy, stroke);
         }
-        x += w;
+        x += char_box_width(c) * sx;
     }
 }
 

@@ -189,6 +189,41 @@ TEST(Text, TraceGivesFontMagnificationAndUtf8Text) {
     EXPECT_TRUE(is_white(page.rt.pixel(10, 899)));
 }
 
+TEST(Text, CharactersAFaceLacksAreDrawnAsTheGothicDrawsThemNeverAsEmptyBoxes) {
+    // The error line is drawn in whatever face is current, also the italic
+    // and the script face, which have no Japanese characters.
+    struct Case {
+        const char* face;
+        bool italic, bold;
+    } cases[] = {{"ｺﾞｼｯｸ", false, false}, {"Times New Roman", true, false}, {"Times New Roman", true, true},
+                 {"MT Extra", false, false}};
+    // The pixels of one character drawn alone at size 32.
+    auto picture = [](const char* face, bool italic, bool bold, const std::string& sjis) {
+        Page page;
+        page.rt.set_font_name(cp932::from_utf8(face));
+        page.rt.set_font_size(32);
+        page.rt.set_font_italic(italic);
+        page.rt.set_font_bold(bold);
+        page.rt.text(100, 100, sjis, 0);
+        std::vector<int> pixels;
+        for (int y = 90; y < 142; ++y)
+            for (int x = 90; x < 142; ++x) pixels.push_back(page.rt.pixel(x, y).g);
+        return pixels;
+    };
+    const std::string message = "エラーが発生しました。マウスで×をクリックして下さい。"_sj;
+    for (const Case& c : cases) {
+        const auto missing = picture(c.face, c.italic, c.bold, "\xF0\x40");  // a character no font has
+        for (std::size_t i = 0; i < message.size(); i += cp932::char_bytes(message, i)) {
+            const std::string ch = message.substr(i, cp932::char_bytes(message, i));
+            const auto drawn = picture(c.face, c.italic, c.bold, ch);
+            EXPECT_TRUE(drawn != missing) << c.face << " " << cp932::to_utf8(ch);
+            if (cp932::code_point_at(ch, 0) >= 0x3000) {
+                EXPECT_TRUE(drawn == picture("ゴシック", c.italic, c.bold, ch)) << c.face << " " << cp932::to_utf8(ch);
+            }
+        }
+    }
+}
+
 TEST(Drawing, BadColoursAndNonFiniteCoordinatesAreRunTimeErrors) {
     Page page;
     EXPECT_THROW(page.rt.segment(0, 0, 10, 10, 16), basic::RuntimeError);
