@@ -7,6 +7,7 @@
 #include "font_fallback.h"
 #include "palette.h"
 #include "round_shapes.h"
+#include "straight_shapes.h"
 #include "utf8.h"
 
 namespace platform {
@@ -188,7 +189,6 @@ void Canvas::draw(const DrawOp& op) {
 }
 
 void Canvas::draw_shape(const DrawOp& op, double widen) {
-    const auto& v = op.v;
     cairo_new_path(cr_);
     cairo_set_line_width(cr_, std::max(op.width, 0.5f) + widen);
     switch (op.kind) {
@@ -197,14 +197,15 @@ void Canvas::draw_shape(const DrawOp& op, double widen) {
             cairo_paint(cr_);
             return;
         case OpKind::Segment:
-            cairo_move_to(cr_, v[0], v[1]);
-            cairo_line_to(cr_, v[2], v[3]);
+            add_straight_path(cr_, op);
             set_color(op.color);
             cairo_stroke(cr_);
             return;
         case OpKind::Box:
         case OpKind::FillBox:
-            cairo_rectangle(cr_, std::min(v[0], v[2]), std::min(v[1], v[3]), std::abs(v[2] - v[0]), std::abs(v[3] - v[1]));
+        case OpKind::Polyline:
+        case OpKind::Polygon:
+            add_straight_path(cr_, op);
             stroke_and_fill(op);
             return;
         case OpKind::Circle:
@@ -212,15 +213,6 @@ void Canvas::draw_shape(const DrawOp& op, double widen) {
         case OpKind::Disc:
         case OpKind::Sector:
             draw_round(op, std::max(op.width, 0.5f) + widen);
-            return;
-        case OpKind::Polyline:
-        case OpKind::Polygon:
-            for (std::size_t i = 0; i + 1 < v.size(); i += 2) {
-                if (i == 0) cairo_move_to(cr_, v[i], v[i + 1]);
-                else cairo_line_to(cr_, v[i], v[i + 1]);
-            }
-            if (op.kind == OpKind::Polygon) cairo_close_path(cr_);
-            stroke_and_fill(op);
             return;
         case OpKind::Text:
             draw_text(op);

@@ -120,6 +120,46 @@ TEST(Sectors, HugeRadiiDrawOnlyWhatTheyCoverOnThePage) {
     }
 }
 
+// Graph paper of millions of units hands the page lines whose ends lie far
+// off it; what of them crosses the page must show all the same.
+TEST(Segments, FarEndsDrawWhatCrossesThePage) {
+    enum Verb { kSegment, kBox, kPolyline, kPolygon };
+    struct Probe {
+        float x, y;
+        bool inked;
+    };
+    struct Case {
+        const char* what;
+        Verb verb;
+        std::vector<float> xy;
+        std::vector<Probe> probes;
+    } const cases[] = {
+        {"level line 2^24 units long", kSegment, {0, 450, 16777216 * 20.0f, 450},
+         {{10, 450, true}, {1430, 450, true}, {720, 440, false}}},
+        {"upright line from far above to far below", kSegment, {720, -1e9f, 720, 1e9f},
+         {{720, 10, true}, {720, 890, true}, {730, 450, false}}},
+        {"slanting line through the middle", kSegment, {-1e8f, -1e8f, 1e8f, 1e8f},
+         {{100, 100, true}, {800, 800, true}, {100, 800, false}}},
+        {"box round the page", kBox, {-1e9f, -1e9f, 1e9f, 1e9f}, {{10, 10, false}, {720, 450, false}}},
+        {"box from the middle out", kBox, {720, 450, 1e9f, 1e9f}, {{720, 800, true}, {1200, 450, true}, {1200, 800, false}}},
+        {"polyline out and back", kPolyline, {100, 450, 1e9f, 450, 1e9f, 600, 100, 600},
+         {{1000, 450, true}, {1000, 600, true}, {1000, 520, false}}},
+        {"polygon over the lower half", kPolygon, {-1e9f, 450, 1e9f, 450, 0, 1e9f},
+         {{720, 700, true}, {720, 400, false}}},
+    };
+    for (const Case& c : cases) {
+        Page page;
+        switch (c.verb) {
+            case kSegment: page.rt.segment(c.xy[0], c.xy[1], c.xy[2], c.xy[3], 0); break;
+            case kBox: page.rt.box(c.xy[0], c.xy[1], c.xy[2], c.xy[3], 0); break;
+            case kPolyline: page.rt.polyline(c.xy, 0); break;
+            case kPolygon: page.rt.polygon(c.xy, 0, 0); break;
+        }
+        for (const Probe& p : c.probes)
+            EXPECT_EQ(!is_white(page.rt.pixel(p.x, p.y)), p.inked) << c.what << " at " << p.x << "," << p.y;
+    }
+}
+
 TEST(Discs, DotsSmallerThanTheLineWidthAreSolid) {
     // The dots of dotted arcs and sides: radius 0.5 in width 3 or 5.
     for (bool antialias : {false, true}) {
