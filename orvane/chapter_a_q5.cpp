@@ -15,8 +15,9 @@ const Orvane::ChapterAMark kAtD = {4, 1, 2, 0, 50, 1, 0, 3, "", -1};
 
 }  // namespace
 
-// One stroke on AB or AC. ITI is left as the page found it.
+// One stroke on AB or AC, at its middle.
 void Orvane::chapter_a_q5_equal_mark(float p, float q) {
+    ITI = 0;
     AX = X_A(p);
     AY = Y_A(p);
     BX = X_A(q);

@@ -4,7 +4,10 @@
 #include <cmath>
 #include <numbers>
 
+#include "font_fallback.h"
 #include "palette.h"
+#include "round_shapes.h"
+#include "straight_shapes.h"
 #include "utf8.h"
 
 namespace platform {
@@ -23,6 +26,9 @@ struct FaceChoice {
     bool stroked_bold = false;
 };
 
+// The Gothic face also draws every character that another face lacks.
+constexpr FaceChoice kGothic = {"IPAGothic", false, 1.0, 1.0, kBaseline, true};
+
 FaceChoice choose_face(const std::string& face) {
     // The italic letters come at size 8 with large magnifications and raised
     // well above the line: shrunk into their advance and lowered below their
@@ -31,7 +37,30 @@ FaceChoice choose_face(const std::string& face) {
     if (face == "Times New Roman") return {"Liberation Serif", false, 0.58, 0.9, 1.125};
     // The script l, narrowed to stay within its 32-unit advance.
     if (face == "MT Extra") return {"DejaVu Sans", true, 0.7, 1.0, kBaseline};
-    return {"IPAGothic", false, 1.0, 1.0, kBaseline, true};  // "ゴシック", "ｺﾞｼｯｸ" and anything unknown
+    return kGothic;  // "ゴシック", "ｺﾞｼｯｸ" and anything unknown
+}
+
+void set_font_matrix(cairo_t* cr, const FaceChoice& face, double sx, double sy) {
+    cairo_matrix_t m;
+    cairo_matrix_init_scale(&m, sx * face.em_x, sy * face.em_y);
+    cairo_set_font_matrix(cr, &m);
+}
+
+// The width of the outline stroke that makes the face bold; 0 for none.
+double bold_stroke(const FaceChoice& face, const FontState& font, double sx, double sy) {
+    return font.bold && face.stroked_bold ? 0.045 * std::min(sx, sy) : 0.0;
+}
+
+void show_glyph(cairo_t* cr, const std::string& glyph, double x, double baseline, double stroke) {
+    cairo_move_to(cr, x, baseline);
+    if (stroke > 0) {
+        cairo_set_line_width(cr, stroke);
+        cairo_text_path(cr, glyph.c_str());
+        cairo_fill_preserve(cr);
+        cairo_stroke(cr);
+    } else {
+        cairo_show_text(cr, glyph.c_str());
+    }
 }
 
 }  // namespace
@@ -160,7 +189,6 @@ void Canvas::draw(const DrawOp& op) {
 }
 
 void Canvas::draw_shape(const DrawOp& op, double widen) {
-    const auto& v = op.v;
     cairo_new_path(cr_);
     cairo_set_line_width(cr_, std::max(op.width, 0.5f) + widen);
     switch (op.kind) {
@@ -169,40 +197,22 @@ void Canvas::draw_shape(const DrawOp& op, double widen) {
             cairo_paint(cr_);
             return;
         case OpKind::Segment:
-            cairo_move_to(cr_, v[0], v[1]);
-            cairo_line_to(cr_, v[2], v[3]);
+            add_straight_path(cr_, op);
             set_color(op.color);
             cairo_stroke(cr_);
             return;
         case OpKind::Box:
         case OpKind::FillBox:
-            cairo_rectangle(cr_, std::min(v[0], v[2]), std::min(v[1], v[3]), std::abs(v[2] - v[0]), std::abs(v[3] - v[1]));
+        case OpKind::Polyline:
+        case OpKind::Polygon:
+            add_straight_path(cr_, op);
             stroke_and_fill(op);
             return;
         case OpKind::Circle:
-        case OpKind::Disc:
-            cairo_arc(cr_, v[0], v[1], v[2], 0, kTurn);
-            cairo_close_path(cr_);
-            stroke_and_fill(op);
-            return;
         case OpKind::Arc:
-        case OpKind::Sector: {
-            bool whole = v[3] == 0.0f && v[4] == 0.0f;
-            double a1 = whole ? 0 : v[3] * kTurn, a2 = whole ? kTurn : v[4] * kTurn;
-            if (op.kind == OpKind::Sector && !whole) cairo_move_to(cr_, v[0], v[1]);
-            cairo_arc(cr_, v[0], v[1], v[2], a1, a2);  // clockwise on screen, through 0 when a2 < a1
-            if (op.kind == OpKind::Sector) cairo_close_path(cr_);
-            stroke_and_fill(op);
-            return;
-        }
-        case OpKind::Polyline:
-        case OpKind::Polygon:
-            for (std::size_t i = 0; i + 1 < v.size(); i += 2) {
-                if (i == 0) cairo_move_to(cr_, v[i], v[i + 1]);
-                else cairo_line_to(cr_, v[i], v[i + 1]);
-            }
-            if (op.kind == OpKind::Polygon) cairo_close_path(cr_);
-            stroke_and_fill(op);
+        case OpKind::Disc:
+        case OpKind::Sector:
+            draw_round(op, std::max(op.width, 0.5f) + widen);
             return;
         case OpKind::Text:
             draw_text(op);
@@ -210,41 +220,70 @@ void Canvas::draw_shape(const DrawOp& op, double widen) {
     }
 }
 
-void Canvas::draw_text(const DrawOp& op) {
-    FaceChoice face = choose_face(op.font.face);
-    const bool own_bold = op.font.bold && face.stroked_bold;
-    cairo_select_font_face(cr_, face.family, op.font.italic ? CAIRO_FONT_SLANT_ITALIC : CAIRO_FONT_SLANT_NORMAL,
-                           op.font.bold && !own_bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
-    double sx = op.font.size * op.mag_h, sy = op.font.size * op.mag_v;
-    cairo_matrix_t m;
-    cairo_matrix_init_scale(&m, sx * face.em_x, sy * face.em_y);
-    cairo_set_font_matrix(cr_, &m);
+void Canvas::draw_round(const DrawOp& op, double line_width) {
+    const RoundShape shape = round_shape(op);
+    const double half_width = line_width / 2;
+    if (!reaches_page(shape, half_width)) return;
+    if (shape.whole && shape.r < half_width) {
+        // The stroke reaches over the centre, where cairo would leave a hole
+        // and draw a ring: the whole circle it covers is drawn solid.
+        cairo_arc(cr_, shape.cx, shape.cy, shape.r + half_width, 0, kTurn);
+        set_color(op.color);
+        cairo_fill(cr_);
+        return;
+    }
+    if (shape.filled) {
+        add_fill_path(cr_, shape, half_width);
+        set_color(op.fill);
+        cairo_fill(cr_);
+    }
+    add_stroke_path(cr_, shape, half_width);
     set_color(op.color);
-    const double stroke = own_bold ? 0.045 * std::min(sx, sy) : 0.0;
+    cairo_stroke(cr_);
+}
+
+void Canvas::draw_text(const DrawOp& op) {
+    const FaceChoice face = choose_face(op.font.face);
+    const double sx = op.font.size * op.mag_h, sy = op.font.size * op.mag_v;
+    const double stroke = bold_stroke(face, op.font, sx, sy);
+    cairo_select_font_face(cr_, face.family, op.font.italic ? CAIRO_FONT_SLANT_ITALIC : CAIRO_FONT_SLANT_NORMAL,
+                           op.font.bold && stroke == 0 ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+    set_font_matrix(cr_, face, sx, sy);
+    set_color(op.color);
     double x = op.v[0];
-    double baseline = op.v[1] + face.baseline * sy;
     for (std::size_t i = 0; i < op.text.size();) {
         char32_t c = utf8::next_code_point(op.text, i);
-        double w = char_box_width(c) * sx;
         char32_t shown = (face.script_l && c == U'l') ? U'\u2113' : c;
         std::string glyph;
         utf8::append(glyph, shown);
-        cairo_move_to(cr_, x, baseline);
-        if (stroke > 0) {
-            cairo_set_line_width(cr_, stroke);
-            cairo_text_path(cr_, glyph.c_str());
-            cairo_fill_preserve(cr_);
-            cairo_stroke(cr_);
+        cairo_font_face_t* other =
+            has_glyph(cr_, glyph) ? nullptr : fallback_face(face.family, kGothic.family, op.font.italic, shown);
+        if (other) {
+            // Drawn as the Gothic face draws it, filling its box.
+            cairo_save(cr_);
+            cairo_set_font_face(cr_, other);
+            set_font_matrix(cr_, kGothic, sx, sy);
+            show_glyph(cr_, glyph, x, op.v[1] + kGothic.baseline * sy, bold_stroke(kGothic, op.font, sx, sy));
+            cairo_restore(cr_);
         } else {
-            cairo_show_text(cr_, glyph.c_str());
+            show_glyph(cr_, glyph, x, op.v[1] + face.baseline * sy, stroke);
         }
-        x += w;
+        x += char_box_width(c) * sx;
     }
 }
 
 bool Canvas::write_png(const std::string& path) const {
     cairo_surface_flush(surface_);
     return cairo_surface_write_to_png(surface_, path.c_str()) == CAIRO_STATUS_SUCCESS;
+}
+
+bool Canvas::write_png(std::FILE* out) const {
+    cairo_surface_flush(surface_);
+    auto write = [](void* file, const unsigned char* data, unsigned length) {
+        return std::fwrite(data, 1, length, static_cast<std::FILE*>(file)) == length ? CAIRO_STATUS_SUCCESS
+                                                                                     : CAIRO_STATUS_WRITE_ERROR;
+    };
+    return cairo_surface_write_to_png_stream(surface_, write, out) == CAIRO_STATUS_SUCCESS;
 }
 
 }  // namespace platform

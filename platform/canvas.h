@@ -4,6 +4,7 @@
 
 #include <cairo.h>
 
+#include <cstdio>
 #include <string>
 
 #include "draw_op.h"
@@ -37,6 +38,7 @@ public:
     // Starts over at a new scale with the present picture scaled onto it.
     void resize_keeping_picture(double scale);
     bool write_png(const std::string& path) const;
+    bool write_png(std::FILE* out) const;
 
     cairo_surface_t* surface() const { return surface_; }
     double scale() const { return scale_; }
@@ -49,6 +51,7 @@ private:
     void stroke_and_fill(const DrawOp& op);
     // `widen`: extra stroke width in page units, for erasing shapes.
     void draw_shape(const DrawOp& op, double widen);
+    void draw_round(const DrawOp& op, double line_width);
     void draw_text(const DrawOp& op);
 
     double scale_;

@@ -35,6 +35,18 @@ std::string local_clock() {
 
 float turn_fraction(float f) { return f - std::floor(f); }
 
+// A picture or trace that cannot be written ends the run with a message: a
+// run that lost its output must not look like one that succeeded.
+[[noreturn]] void cannot_write(const char* what, const std::string& path) {
+    throw std::runtime_error(std::string("cannot write ") + what + " " + path);
+}
+
+Platform::File open_output(const char* what, const std::string& path) {
+    Platform::File file{std::fopen(path.c_str(), "wb"), &std::fclose};
+    if (!file) cannot_write(what, path);
+    return file;
+}
+
 }  // namespace
 
 Platform::Platform(Options options) : options_(std::move(options)), script_(options_.keys) {
@@ -44,10 +56,8 @@ Platform::Platform(Options options) : options_(std::move(options)), script_(opti
         window_ = std::make_unique<Window>(options_.title);
         canvas_->resize(window_->fitting_scale());
     }
-    if (!options_.trace_file.empty()) {
-        trace_out_.reset(std::fopen(options_.trace_file.c_str(), "w"));
-        if (!trace_out_) throw std::runtime_error("cannot write the trace file " + options_.trace_file);
-    }
+    if (!options_.trace_file.empty()) trace_out_ = open_output("the trace file", options_.trace_file);
+    if (!options_.shot.empty()) shot_out_ = open_output("the picture", options_.shot);
 }
 
 Platform::~Platform() = default;
@@ -249,7 +259,8 @@ void Platform::write_frame() {
     if (options_.frames_dir.empty()) return;
     char name[32];
     std::snprintf(name, sizeof name, "/%05d.png", ++frame_number_);
-    canvas_->write_png(options_.frames_dir + name);
+    const std::string path = options_.frames_dir + name;
+    if (!canvas_->write_png(path)) cannot_write("the picture", path);
 }
 
 void Platform::randomize(int seed) { rng_.seed(static_cast<unsigned>(seed)); }
@@ -272,8 +283,12 @@ Platform::Pixel Platform::pixel(float x, float y) const {
 
 void Platform::finish() {
     if (window_) present();
-    if (!options_.shot.empty()) canvas_->write_png(options_.shot);
-    if (trace_out_) std::fflush(trace_out_.get());
+    if (shot_out_) {
+        if (!canvas_->write_png(shot_out_.get()) || std::fclose(shot_out_.release()) != 0)
+            cannot_write("the picture", options_.shot);
+    }
+    if (trace_out_ && (std::fflush(trace_out_.get()) != 0 || std::ferror(trace_out_.get())))
+        cannot_write("the trace file", options_.trace_file);
 }
 
 }  // namespace platform

@@ -48,6 +48,8 @@ class Canvas;
 
 class Platform {
 public:
+    using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+
     explicit Platform(Options options);
     ~Platform();
     Platform(const Platform&) = delete;
@@ -109,7 +111,9 @@ public:
     };
     Pixel pixel(float x, float y) const;
 
-    // Writes the final PNG (Options::shot), if one was asked for.
+    // Writes the final PNG (Options::shot), if one was asked for. Throws
+    // std::runtime_error naming the file when a picture or the trace cannot
+    // be written; so do the constructor and poll_key (Options::frames_dir).
     void finish();
     bool headless() const { return options_.headless; }
     const Options& options() const { return options_; }
@@ -139,7 +143,8 @@ private:
     std::vector<DrawOp> trace_;
     std::vector<DrawOp> page_ops_;  // what is on the page since the last clear
     bool page_ops_complete_ = true; // page_ops_ holds every call since then
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> trace_out_{nullptr, &std::fclose};
+    File trace_out_{nullptr, &std::fclose};
+    File shot_out_{nullptr, &std::fclose};  // opened at the start, so that a bad name fails at once
     std::mt19937 rng_;
 };
 

@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <stdexcept>
 
 #include "canvas.h"
+#include "key_events.h"
 #include "platform.h"
 
 namespace platform {
@@ -15,6 +17,9 @@ Window::Window(const std::string& title) {
     // The page is copied into the window as a plain picture: no graphics
     // acceleration (and none of its libraries) is needed for that.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    // No X input method server for this window: the programs read single
+    // keys, and an input method that is on would hold them back.
+    setenv("XMODIFIERS", "@im=none", 1);
     if (SDL_Init(SDL_INIT_VIDEO) != 0) throw std::runtime_error(std::string("cannot open a window: ") + SDL_GetError());
     // Start as large as the desktop allows, so that the page fits also
     // where no window manager maximises the window.
@@ -24,7 +29,8 @@ Window::Window(const std::string& title) {
                                SDL_WINDOW_RESIZABLE | SDL_WINDOW_MAXIMIZED | SDL_WINDOW_ALLOW_HIGHDPI);
     if (!window_) throw std::runtime_error(std::string("cannot open a window: ") + SDL_GetError());
     if (!SDL_GetWindowSurface(window_)) throw std::runtime_error(std::string("cannot draw in the window: ") + SDL_GetError());
-    SDL_StartTextInput();
+    // Text input is on by default; off, no input method sees the keys.
+    SDL_StopTextInput();
 }
 
 Window::~Window() {
@@ -55,25 +61,9 @@ bool Window::handle(const SDL_Event& e, std::deque<char>& keys) {
             if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) resized_ = whole_ = true;
             if (e.window.event == SDL_WINDOWEVENT_EXPOSED) whole_ = true;
             break;
-        case SDL_TEXTINPUT:
-            // Printable keys arrive as text; only one-byte characters exist
-            // for the programs.
-            for (const char* p = e.text.text; *p; ++p)
-                if (static_cast<unsigned char>(*p) >= 32 && static_cast<unsigned char>(*p) < 127) keys.push_back(*p);
-            break;
         case SDL_KEYDOWN:
-            switch (e.key.keysym.sym) {
-                case SDLK_RETURN:
-                case SDLK_KP_ENTER: keys.push_back(kEnter); break;
-                case SDLK_BACKSPACE: keys.push_back(kBackspace); break;
-                case SDLK_DELETE: keys.push_back(kClearKey); break;
-                case SDLK_RIGHT: keys.push_back(kRight); break;
-                case SDLK_LEFT: keys.push_back(kLeft); break;
-                case SDLK_UP: keys.push_back(kUp); break;
-                case SDLK_DOWN: keys.push_back(kDown); break;
-                case SDLK_ESCAPE: keys.push_back(27); break;
-                default: break;
-            }
+        case SDL_TEXTINPUT:
+            for (char key : keys_from_event(e, SDL_IsTextInputActive())) keys.push_back(key);
             break;
         default: break;
     }

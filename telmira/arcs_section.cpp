@@ -1,4 +1,5 @@
 // Section 4, inscribed angles and arcs: its aim page and its menu loop.
+#include "menu_choice.h"
 #include "telmira.h"
 
 void Telmira::SECTION4_START() {
@@ -16,7 +17,7 @@ void Telmira::ARCS_AIM() { write_aim({"円周角と弧の関係を調べ、結�
 void Telmira::SECTION4_MENU() {
     const std::string menu_line = " ①導入課題　②定理　③問2　④問3　⑤問4　⑥終了"_sj;
     for (;;) {
-        switch (ask_frame_choice(menu_line, 6)) {
+        switch (ask_menu_choice(*this, menu_line, 6)) {
             case 1: ARCS_INTRO_TASK(); break;
             case 2: ARCS_THEOREM(); break;
             case 3: ARCS_PROBLEM2_PROOF(); break;

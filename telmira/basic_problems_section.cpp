@@ -1,5 +1,6 @@
 // Section 7, the worked answers of the basic problems of page 176: no aim
 // page, only its menu line, and the heading that both answer pages share.
+#include "menu_choice.h"
 #include "telmira.h"
 
 void Telmira::SECTION7_START() { SECTION7_MENU(); }
@@ -8,7 +9,7 @@ void Telmira::SECTION7_START() { SECTION7_MENU(); }
 void Telmira::SECTION7_MENU() {
     const std::string menu_line = "P176(基本の問題)の解答　①,②→問題　 ③→終了"_sj;
     for (;;) {
-        switch (ask_frame_choice(menu_line, 3)) {
+        switch (ask_menu_choice(*this, menu_line, 3)) {
             case 1: P176_ANSWERS_PAGE1(); break;
             case 2: P176_ANSWERS_PAGE2(); break;
             default: return;  // 3: back to the main menu

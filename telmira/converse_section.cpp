@@ -1,5 +1,6 @@
 // Section 6, the converse of the inscribed angle theorem: its aim page and
 // its menu line.
+#include "menu_choice.h"
 #include "telmira.h"
 
 void Telmira::SECTION6_START() {
@@ -14,7 +15,7 @@ void Telmira::CONVERSE_AIM() {
 void Telmira::SECTION6_MENU() {
     const std::string menu_line = " ①P174Q　②定理の逆　③問2　④終了"_sj;
     for (;;) {
-        switch (ask_frame_choice(menu_line, 4)) {
+        switch (ask_menu_choice(*this, menu_line, 4)) {
             case 1: CONVERSE_P174Q(); break;
             case 2: CONVERSE_THEOREM(); break;
             case 3: CONVERSE_PROBLEM2(); break;

@@ -3,19 +3,19 @@
 // texts count, so 01, 1.0 or 2/2 are not "1".
 #include "telmira.h"
 
-// A fresh start or another screen's points would be drawn as they are, so
-// the figure is set up as screen ⑥ starts it; the value switches chosen
-// before stay in force all the same: only screen ⑥ itself turns them off.
+// When the page shows something else, the figure's area is set up as screen
+// ⑥ sets it up, so the figure is never drawn over another screen. The figure
+// keeps the state it has (P where the arrow keys or screen ⑨ left it) unless
+// another screen put its own points in the shared arrays; the value switches
+// stay in force all the same: only screen ⑥ itself turns them off.
 void Telmira::set_up_figure_for_switch() {
-    if (angle_figure_ready) return;
     const std::string apb = KAKU1_S, aob = KAKU2_S;
-    start_angle_figure_screen();
+    start_angle_figure_screen(!angle_figure_ready);
     KAKU1_S = apb;
     KAKU2_S = aob;
 }
 
 void Telmira::ANGLE_VALUE_SWITCH() {
-    set_up_figure_for_switch();
     CCC1 = 0;
     AA_S = "表示(P…1,O…2) 消す(P…-1,O…-2,両方…-3) Enterキーで決定"_sj;
     ASK_NUMBER_BOTTOM();
@@ -32,7 +32,6 @@ void Telmira::ANGLE_VALUE_SWITCH() {
 }
 
 void Telmira::DIAMETER_SWITCH() {
-    set_up_figure_for_switch();
     CCC1 = 0;
     AA_S = "表示…1, 非表示…-1  Enterキーで決定"_sj;
     ASK_NUMBER_BOTTOM();

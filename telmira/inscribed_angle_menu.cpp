@@ -26,8 +26,14 @@ void Telmira::INSCRIBED_ANGLE_GOAL() {
 void Telmira::INSCRIBED_ANGLE_MENU() {
     const std::string menu_line =
         " ①P167Q　②円周角説明　③Q　④A　⑤まとめ　⑥操作　⑦角度表示　⑧直径表示　⑨複数表示　⑩終了"_sj;
+    // Whether the page shows the arrow-key figure, as screens ⑥ to ⑧ leave
+    // it; the aim page and the other screens draw where it stands.
+    bool figure_on_page = false;
     for (;;) {
-        switch (ask_section_choice(menu_line, 10)) {
+        const int choice = ask_section_choice(menu_line, 10);
+        if ((choice == 7 || choice == 8) && !figure_on_page) set_up_figure_for_switch();
+        figure_on_page = choice >= 6 && choice <= 8;
+        switch (choice) {
             case 1: SET_SQUARE_LOCUS(); break;
             case 2: INSCRIBED_ANGLE_DEFINITION(); break;
             case 3: CONSTANT_ANGLE_QUESTION(); break;

@@ -20,14 +20,16 @@ void Telmira::ANGLE_RELATION_BANNER() {
     KAKU2_S = "";
 }
 
-void Telmira::start_angle_figure_screen() {
+void Telmira::start_angle_figure_screen(bool set_up) {
     ANGLE_RELATION_BANNER();
-    SETUP_ANGLE_FIGURE();
+    // The set-square screen's labels reach above the title cell.
+    rt.fill_box(520, 0, 1720, 21, 15, 15);
+    if (set_up) SETUP_ANGLE_FIGURE();
     ERASE_ANGLE_FIGURE();
 }
 
 void Telmira::MOVE_POINTS() {
-    start_angle_figure_screen();
+    start_angle_figure_screen(true);
     MOVE_POINTS_KEYS();
 }
 

@@ -44,8 +44,11 @@ void Telmira::PROOF_DIAMETER_FIGURE() {
     rt.set_line_width(5);
 
     WAIT_ANY_KEY();
-    // OP = OA. Neither ITI nor AIDA is set: the first stroke goes at the
-    // spacing in force, the second one step further out.
+    // OP = OA. ITI and AIDA as a fresh start has them, so the page is the
+    // same however the pupil came here: OP's stroke at the default spacing,
+    // OA's one step further out (the first call leaves AIDA moved on).
+    ITI = 0;
+    AIDA = 0;
     AX = X_A(1);
     AY = Y_A(1);
     BX = X_A(5);

@@ -129,10 +129,6 @@ public:
     // page 932) 65 units below the one before in colour 0, by the paragraph
     // cursor. Clears nothing, waits for nothing.
     void write_aim(std::initializer_list<std::string> lines);
-    // Asks the section's menu line (ask_menu_choice: SENTAKU set, the strip
-    // erased, asked again outside 1..last) and returns SENTAKU taken to the
-    // nearest whole choice.
-    int ask_frame_choice(const std::string& menu_line, int last);
 
     // ---- Section 5, the diameter and the inscribed angle
     // Main menu entry 5: the aim, then the section's menu loop
@@ -199,9 +195,10 @@ private:
     // the radii OA, OB, and the names A and B outside the circle.
     void draw_circle_with_chords(float o, float a, float b, float p);
 
-    // The first three steps of screen ⑥: title, set-up, clean figure area.
-    void start_angle_figure_screen();
-    // What screens ⑦ and ⑧ draw on when no figure is set up.
+    // The first steps of screen ⑥: title, the figure's set-up when `set_up`,
+    // a clean figure area.
+    void start_angle_figure_screen(bool set_up);
+    // What screens ⑦ and ⑧ draw on when the page does not show the figure.
     void set_up_figure_for_switch();
 
     // The proof pages (proof_section.cpp). The first steps of a text page: a

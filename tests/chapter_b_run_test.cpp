@@ -23,11 +23,7 @@ using platform::OpKind;
 // ended by that entry and not by running out of keys.
 const std::string kLeftOver = "x";
 
-std::string repeat(const std::string& keys, int n) {
-    std::string s;
-    for (int i = 0; i < n; ++i) s += keys;
-    return s;
-}
+using harness::repeat;
 
 // The menu line is a prompt text, one character at a time, from (16,666).
 bool is_b_menu_line(const DrawOp& op) {

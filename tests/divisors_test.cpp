@@ -1,6 +1,7 @@
 // Divisors, prime factors and the division ladder.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <vector>
 
 #include "drawn_text.h"
@@ -58,6 +59,28 @@ TEST_F(Divisors, DivisorScanEndsWhereSinglePrecisionStopsCounting) {
     kit.DIVISOR_PAIRS();
     EXPECT_EQ(kit.II, 16777216.0f);
     EXPECT_LT(kit.P, 40);
+}
+
+TEST_F(Divisors, NumbersAbove2To24GetNoList) {
+    // Above 2^24 quotients that are not whole look whole: 99999999 is
+    // stored as 10^8, and 10^8/3 as 33333332.
+    const float cases[] = {16777218.0f, 99999999.0f, -99999999.0f, 2147483648.0f};
+    for (const float dy : cases) {
+        SCOPED_TRACE(dy);
+        kit.X_A(1) = kit.Y_A(1) = -7;
+        kit.DY = dy;
+        kit.DIVISOR_PAIRS();
+        EXPECT_EQ(kit.DY, std::fabs(dy));
+        EXPECT_EQ(kit.P, 0);
+        EXPECT_EQ(kit.KOSUU, 0);
+        EXPECT_EQ(kit.X_A(1), -7);
+        EXPECT_EQ(kit.Y_A(1), -7);
+    }
+    // 2^24 itself still has its 25 divisors, the powers of 2.
+    kit.DY = 16777216;
+    kit.DIVISOR_PAIRS();
+    ASSERT_EQ(kit.P, 25);
+    for (int k = 1; k <= 25; ++k) EXPECT_EQ(kit.X_A(k), std::ldexp(1.0f, k - 1));
 }
 
 struct FactorCase {

@@ -1,6 +1,9 @@
 // The figure frame with graph paper, and polygons with labelled vertices.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdint>
+
 #include "harness.h"
 
 namespace {
@@ -90,6 +93,32 @@ TEST_F(FrameTest, OddFrameSizes) {
         EXPECT_EQ(level.size(), c.level);
         EXPECT_EQ(kit.GX2, c.gx2);
         EXPECT_EQ(rt.trace().back().v[2], c.gx2);
+    }
+}
+
+TEST_F(FrameTest, HugeFramesEndAndDrawTheLinesOnThePage) {
+    // Past 2^24 adding 1 leaves a count as it is; the loops end there.
+    for (const float size : {16777216.0f, 99999999.0f}) {
+        SCOPED_TRACE(testing::Message() << "YOKO and TATE " << size);
+        rt.clear_trace();
+        frame(600, 50, size, size, 30, 3);
+        const auto start = std::chrono::steady_clock::now();
+        kit.DRAW_GRID();
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+
+        // Both ways count alike: upright lines first, then level ones.
+        std::vector<std::string> upright, level;
+        auto line = [](std::vector<std::string>& to, float i, float x1, float y1, float x2, float y2) {
+            const bool fifth = static_cast<std::int64_t>(i) % 5 == 0;  // every count here is whole
+            if (auto l = harness::segment_on_page(x1, y1, x2, y2, fifth ? 14 : 3, fifth ? 3.0f : 1.0f)) to.push_back(*l);
+        };
+        const float ii = harness::for_each_count(0, size, [&](float i) {
+            line(upright, i, 600 + 30 * i, 50, 600 + 30 * i, kit.GY2);
+            line(level, i, 600, kit.GY2 - 30 * i, kit.GX2, kit.GY2 - 30 * i);
+        });
+        upright.insert(upright.end(), level.begin(), level.end());
+        EXPECT_EQ(harness::trace_lines(rt.trace()), upright);
+        EXPECT_EQ(kit.II, ii);
     }
 }
 

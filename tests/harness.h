@@ -2,7 +2,9 @@
 // programs driven by key scripts.
 #pragma once
 
+#include <algorithm>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,6 +12,13 @@
 #include "toolkit.h"
 
 namespace harness {
+
+// A key script of `keys` `n` times over.
+inline std::string repeat(const std::string& keys, int n) {
+    std::string s;
+    for (int i = 0; i < n; ++i) s += keys;
+    return s;
+}
 
 // A toolkit whose main menu does nothing, started up, on a headless page
 // that keeps its trace. Keys can be queued with rt.push_keys().
@@ -63,6 +72,40 @@ inline std::string trace_text(const std::vector<platform::DrawOp>& trace) {
     std::string s;
     for (const auto& op : trace) s += op.str() + "\n";
     return s;
+}
+
+// Calls `count` for every count of a counted loop from `first` to `last`
+// as single additions of 1 give them, up to where adding 1 no longer
+// changes the count; returns where the counter stands afterwards.
+template <class Count>
+float for_each_count(float first, float last, Count count) {
+    float c = first;
+    do {
+        count(c);
+        if (c + 1 == c) return c;
+        c = c + 1;
+    } while (c <= last);
+    return c;
+}
+
+// The trace line of a segment.
+inline std::string segment_line(float x1, float y1, float x2, float y2, int color, float width) {
+    platform::DrawOp op;
+    op.kind = platform::OpKind::Segment;
+    op.v = {x1, y1, x2, y2};
+    op.color = color;
+    op.width = width;
+    return op.str();
+}
+
+// The trace line of a segment, or nothing when it lies wholly off the page
+// (with its width) and so never reaches the trace.
+inline std::optional<std::string> segment_on_page(float x1, float y1, float x2, float y2, int color, float width) {
+    const float pad = width / 2;
+    if (std::max(x1, x2) + pad < 0 || std::max(y1, y2) + pad < 0 || std::min(x1, x2) - pad > 1440 ||
+        std::min(y1, y2) - pad > 900)
+        return std::nullopt;
+    return segment_line(x1, y1, x2, y2, color, width);
 }
 
 struct RunResult {

@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iomanip>
+#include <random>
+#include <utility>
 
 #include "harness.h"
 
@@ -141,6 +144,76 @@ TEST_F(IntersectionsTest, CirclesThatDoNotMeetLeaveThePointsAlone) {
         EXPECT_EQ(kit.X4, -7);
         EXPECT_EQ(kit.Y4, -7);
     }
+}
+
+// Distance of a point from a circle's line, in double precision.
+double off_circle(float px, float py, float cx, float cy, float r) {
+    return std::fabs(std::hypot(static_cast<double>(px) - cx, static_cast<double>(py) - cy) - r);
+}
+
+TEST_F(IntersectionsTest, CirclesThatMeetOnlyJustKeepTheirPoints) {
+    // 294.554010 apart against a radius sum of 294.554029: rounding takes
+    // the value under the root below zero.
+    kit.X3 = kit.Y3 = kit.X4 = kit.Y4 = -7;
+    kit.X1 = 682.512512f, kit.Y1 = 222.513168f, kit.RR1 = 23.5786266f;
+    kit.X2 = 388.885254f, kit.Y2 = 245.860504f, kit.RR2 = 270.975403f;
+    kit.RADICAL_AXIS();
+    kit.CIRCLE_LINE_POINTS();
+    // both points are the point of contact
+    EXPECT_EQ(kit.X3, kit.X4);
+    EXPECT_EQ(kit.Y3, kit.Y4);
+    EXPECT_LT(off_circle(kit.X3, kit.Y3, kit.X1, kit.Y1, kit.RR1), 0.01);
+    EXPECT_LT(off_circle(kit.X3, kit.Y3, kit.X2, kit.Y2, kit.RR2), 0.01);
+}
+
+TEST_F(IntersectionsTest, RandomCirclePairs) {
+    // Pairs that cross, that touch within the rounding of their coordinates
+    // outside or inside, and that lie clearly apart; radii from 5 to 600,
+    // centres on the page, nothing round.
+    std::mt19937 random(2024);
+    auto uniform = [&](double from, double to) { return from + (to - from) * (random() / 4294967296.0); };
+    int met = 0, apart = 0;
+    for (int k = 0; k < 20000; ++k) {
+        const double r1 = uniform(5, 600), r2 = uniform(5, 600), inner = std::fabs(r1 - r2), outer = r1 + r2;
+        const double hair = std::pow(10.0, uniform(-12, -3));
+        const double d = k % 5 == 0   ? uniform(inner, outer)
+                         : k % 5 == 1 ? outer * (1 - hair)
+                         : k % 5 == 2 ? inner * (1 + hair)
+                         : k % 5 == 3 ? outer + uniform(0.5, 50)
+                                      : inner - uniform(0.5, 50);
+        const double turn = uniform(0, 6.283185307179586);
+        const float x1 = static_cast<float>(uniform(0, 1440)), y1 = static_cast<float>(uniform(0, 900));
+        const Circles c{x1, y1, static_cast<float>(r1), static_cast<float>(x1 + d * std::cos(turn)),
+                        static_cast<float>(y1 - d * std::sin(turn)), static_cast<float>(r2)};
+        // Where the pair stands, from the coordinates as stored.
+        const double gap = std::hypot(static_cast<double>(c.x2) - c.x1, static_cast<double>(c.y2) - c.y1);
+        const double in = std::fabs(static_cast<double>(c.r1) - c.r2), out = static_cast<double>(c.r1) + c.r2;
+        const bool meet = gap >= in + 1e-9 && gap <= out - 1e-9;
+        const bool clearly_apart = gap >= out + 0.5 || gap <= in - 0.5;
+        if (!meet && !clearly_apart) continue;
+
+        SCOPED_TRACE(testing::Message() << std::setprecision(9) << "(" << c.x1 << "," << c.y1 << ") r " << c.r1
+                                        << ", (" << c.x2 << "," << c.y2 << ") r " << c.r2);
+        kit.X3 = kit.Y3 = kit.X4 = kit.Y4 = -7777;
+        kit.X1 = c.x1, kit.Y1 = c.y1, kit.RR1 = c.r1, kit.X2 = c.x2, kit.Y2 = c.y2, kit.RR2 = c.r2;
+        kit.RADICAL_AXIS();
+        kit.CIRCLE_LINE_POINTS();
+        if (clearly_apart) {
+            ++apart;
+            ASSERT_EQ(kit.X3, -7777);
+            ASSERT_EQ(kit.Y3, -7777);
+            ASSERT_EQ(kit.X4, -7777);
+            ASSERT_EQ(kit.Y4, -7777);
+            continue;
+        }
+        ++met;
+        for (const auto& [x, y] : {std::pair{kit.X3, kit.Y3}, std::pair{kit.X4, kit.Y4}}) {
+            ASSERT_LT(off_circle(x, y, c.x1, c.y1, c.r1), 0.1);
+            ASSERT_LT(off_circle(x, y, c.x2, c.y2, c.r2), 0.1);
+        }
+    }
+    EXPECT_GT(met, 10000);
+    EXPECT_GT(apart, 6000);
 }
 
 // The two construction figures of the application lessons make their points

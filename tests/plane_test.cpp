@@ -1,21 +1,19 @@
 // The coordinate plane and plotted points.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "drawn_text.h"
 #include "harness.h"
+#include "number_text.h"
 
 namespace {
 
-std::string seg(float x1, float y1, float x2, float y2, int c, float w) {
-    platform::DrawOp op;
-    op.kind = platform::OpKind::Segment;
-    op.v = {x1, y1, x2, y2};
-    op.color = c;
-    op.width = w;
-    return op.str();
-}
+constexpr auto seg = harness::segment_line;
 
 std::string txt(float x, float y, const char* text, const char* face, float size, bool bold, bool italic, float mh,
                 float mv, float w = 3) {
@@ -253,6 +251,67 @@ TEST_F(Plane, TickNumbersAtTheWorkedExamplesPlaces) {
     }
     const std::vector<std::pair<float, float>> want = {{610, 384}, {1020, 384}, {790, 565}, {810, 165}};
     EXPECT_EQ(starts, want);
+}
+
+TEST_F(Plane, HugeRangesEndAndDrawWhatIsOnThePage) {
+    // Past 2^24 adding 1 leaves a count as it is; the loops end there.
+    struct Range {
+        float from, to;
+    };
+    const Range up_to_2_24{0, 16777216}, both_ways{-99999999.0f, 99999999.0f};
+    const std::pair<Range, Range> cases[] = {{up_to_2_24, both_ways}, {both_ways, up_to_2_24}};
+    for (const auto& [across, up] : cases) {
+        SCOPED_TRACE(testing::Message() << "x from " << across.from << " to " << across.to);
+        set_example();
+        kit.AA1 = across.from, kit.AA2 = across.to, kit.BB1 = up.from, kit.BB2 = up.to;
+        kit.BAIX = kit.BAIY = 1;
+        kit.SIZE = 30;
+        rt.clear_trace();
+        const auto start = std::chrono::steady_clock::now();
+        kit.DRAW_AXES();
+        const auto paper = harness::trace_lines(rt.trace());
+        rt.clear_trace();
+        kit.DRAW_TICK_NUMBERS();
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+
+        // The graph paper, thin lines then the fifth ones, and the values
+        // beside the y axis that stand on the page (those under the x axis
+        // stand far below it).
+        std::vector<std::string> thin_up, thin_across, fifth_up, fifth_across, want_values;
+        auto line = [](std::vector<std::string>& to, float x1, float y1, float x2, float y2, int colour, float width) {
+            if (auto l = harness::segment_on_page(x1, y1, x2, y2, colour, width)) to.push_back(*l);
+        };
+        // every count here is whole
+        auto fifth = [](float i) { return static_cast<std::int64_t>(i) % 5 == 0; };
+        const float x0 = kit.GX0, y0 = kit.GY0, top = kit.GY1, bottom = kit.GY2, left = kit.GX1, right = kit.GX2;
+        harness::for_each_count(across.from, across.to, [&](float i) {
+            line(thin_up, x0 + 30 * i - 0.5f, top, x0 + 30 * i - 0.5f, bottom, 0, 1);
+            if (fifth(i)) line(fifth_up, x0 + 30 * i, top, x0 + 30 * i, bottom, 1, 3);
+        });
+        float last_count = 0;
+        const float ii = harness::for_each_count(up.from, up.to, [&](float i) {
+            last_count = i;
+            line(thin_across, left, y0 - 30 * i - 0.5f, right, y0 - 30 * i - 0.5f, 0, 1);
+            if (!fifth(i)) return;
+            line(fifth_across, left, y0 - 30 * i, right, y0 - 30 * i, 1, 3);
+            const float y = y0 - 30 * i - kit.SIZE1 / 2;
+            if (i == 0 || y < -100 || y > 1000) return;
+            harness::KitFixture ref;
+            const std::string t = number_text(ref.kit, i);
+            ref.kit.MEASURE_PLAIN_TEXT();
+            harness::append(want_values, harness::drawn_plain_text(x0 - ref.kit.LLT - 10, y, t, 0, rt.font().face));
+        });
+        std::vector<std::string> want_paper = thin_up;
+        for (const auto* part : {&thin_across, &fifth_up, &fifth_across})
+            want_paper.insert(want_paper.end(), part->begin(), part->end());
+        std::vector<std::string> got_paper;
+        for (const auto& l : paper)
+            if (l.starts_with("segment") && (l.ends_with(" w=1") || l.ends_with(" w=3"))) got_paper.push_back(l);
+        EXPECT_EQ(got_paper, want_paper);
+        EXPECT_EQ(kit.II, ii);
+        EXPECT_EQ(harness::trace_lines(rt.trace()), want_values);
+        EXPECT_EQ(kit.P1, last_count);  // the values of the y range's last count
+    }
 }
 
 TEST_F(Plane, PlottedPointAndItsLabel) {

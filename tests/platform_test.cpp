@@ -1,7 +1,17 @@
 // The platform's drawing rules, checked on the trace and on the page's pixels.
+#include <SDL2/SDL.h>
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
+#include <cfloat>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
 #include "harness.h"
+#include "key_events.h"
 #include "palette.h"
 
 namespace {
@@ -72,6 +82,103 @@ TEST(Sectors, FillTheNarrowSideBetweenTheirEnds) {
     EXPECT_EQ(page.rt.trace()[0].str(), "sector 300 300 100 0.95 0.05 c=0 f=12 w=3");
 }
 
+TEST(Sectors, HugeRadiiDrawOnlyWhatTheyCoverOnThePage) {
+    enum Verb { kSector, kDisc, kCircle, kArc };
+    struct Probe {
+        float x, y;
+        bool inked;
+    };
+    struct Case {
+        const char* what;
+        Verb verb;
+        float cx, cy, r, start, end;
+        std::vector<Probe> probes;
+    } cases[] = {
+        {"narrow sector about +x", kSector, 720, 450, 1e7f, 0.95f, 0.05f,
+         {{1400, 450, true}, {1000, 500, true}, {100, 450, false}, {720, 100, false}, {720, 800, false}, {1400, 100, false}}},
+        {"the same, radius 3e5", kSector, 720, 450, 3e5f, 0.95f, 0.05f, {{1400, 450, true}, {100, 450, false}}},
+        {"the same, the largest radius", kSector, 720, 450, FLT_MAX, 0.95f, 0.05f,
+         {{1400, 450, true}, {100, 450, false}, {720, 100, false}}},
+        {"disc over the page", kDisc, 720, 450, 1e9f, 0, 0, {{1, 1, true}, {1439, 899, true}}},
+        {"circle around the page", kCircle, 720, 450, 1e9f, 0, 0, {{1, 1, false}, {720, 450, false}, {1439, 899, false}}},
+        {"arc around the page", kArc, 720, 450, 1e8f, 0.1f, 0.9f, {{1, 1, false}, {1439, 899, false}}},
+        {"circle from far below, through the middle", kCircle, 720, 450 + 1e7f, 1e7f, 0, 0,
+         {{10, 450, true}, {720, 450, true}, {1430, 450, true}, {720, 440, false}, {720, 460, false}}},
+        {"thin sector from far above, 100 units wide at the middle", kSector, 720, 450 - 1e7f, 2e7f, 0.25f - 1.6e-6f,
+         0.25f, {{770, 450, true}, {700, 450, false}, {850, 450, false}}},
+    };
+    for (const Case& c : cases) {
+        Page page;
+        switch (c.verb) {
+            case kSector: page.rt.sector(c.cx, c.cy, c.r, 0, 12, c.start, c.end); break;
+            case kDisc: page.rt.disc(c.cx, c.cy, c.r, 0, 12); break;
+            case kCircle: page.rt.circle(c.cx, c.cy, c.r, 0); break;
+            case kArc: page.rt.arc(c.cx, c.cy, c.r, 0, c.start, c.end); break;
+        }
+        for (const Probe& p : c.probes)
+            EXPECT_EQ(!is_white(page.rt.pixel(p.x, p.y)), p.inked) << c.what << " at " << p.x << "," << p.y;
+    }
+}
+
+// Graph paper of millions of units hands the page lines whose ends lie far
+// off it; what of them crosses the page must show all the same.
+TEST(Segments, FarEndsDrawWhatCrossesThePage) {
+    enum Verb { kSegment, kBox, kPolyline, kPolygon };
+    struct Probe {
+        float x, y;
+        bool inked;
+    };
+    struct Case {
+        const char* what;
+        Verb verb;
+        std::vector<float> xy;
+        std::vector<Probe> probes;
+    } const cases[] = {
+        {"level line 2^24 units long", kSegment, {0, 450, 16777216 * 20.0f, 450},
+         {{10, 450, true}, {1430, 450, true}, {720, 440, false}}},
+        {"upright line from far above to far below", kSegment, {720, -1e9f, 720, 1e9f},
+         {{720, 10, true}, {720, 890, true}, {730, 450, false}}},
+        {"slanting line through the middle", kSegment, {-1e8f, -1e8f, 1e8f, 1e8f},
+         {{100, 100, true}, {800, 800, true}, {100, 800, false}}},
+        {"box round the page", kBox, {-1e9f, -1e9f, 1e9f, 1e9f}, {{10, 10, false}, {720, 450, false}}},
+        {"box from the middle out", kBox, {720, 450, 1e9f, 1e9f}, {{720, 800, true}, {1200, 450, true}, {1200, 800, false}}},
+        {"polyline out and back", kPolyline, {100, 450, 1e9f, 450, 1e9f, 600, 100, 600},
+         {{1000, 450, true}, {1000, 600, true}, {1000, 520, false}}},
+        {"polygon over the lower half", kPolygon, {-1e9f, 450, 1e9f, 450, 0, 1e9f},
+         {{720, 700, true}, {720, 400, false}}},
+    };
+    for (const Case& c : cases) {
+        Page page;
+        switch (c.verb) {
+            case kSegment: page.rt.segment(c.xy[0], c.xy[1], c.xy[2], c.xy[3], 0); break;
+            case kBox: page.rt.box(c.xy[0], c.xy[1], c.xy[2], c.xy[3], 0); break;
+            case kPolyline: page.rt.polyline(c.xy, 0); break;
+            case kPolygon: page.rt.polygon(c.xy, 0, 0); break;
+        }
+        for (const Probe& p : c.probes)
+            EXPECT_EQ(!is_white(page.rt.pixel(p.x, p.y)), p.inked) << c.what << " at " << p.x << "," << p.y;
+    }
+}
+
+TEST(Discs, DotsSmallerThanTheLineWidthAreSolid) {
+    // The dots of dotted arcs and sides: radius 0.5 in width 3 or 5.
+    for (bool antialias : {false, true}) {
+        for (float width : {3.0f, 5.0f}) {
+            for (float centre : {100.0f, 100.5f}) {
+                platform::Options o = harness::headless_options();
+                o.antialias = antialias;
+                Platform rt{o};
+                rt.set_line_width(width);
+                rt.disc(centre, centre, 0.5f, 4, 4);
+                for (float dx : {-0.4f, 0.4f})
+                    for (float dy : {-0.4f, 0.4f})
+                        EXPECT_TRUE(is_colour(rt.pixel(centre + dx, centre + dy), 4))
+                            << "antialias " << antialias << ", width " << width << ", centre " << centre;
+            }
+        }
+    }
+}
+
 TEST(Boxes, FillAndBorderColours) {
     Page page;
     page.rt.set_line_width(2);
@@ -122,6 +229,41 @@ TEST(Text, TraceGivesFontMagnificationAndUtf8Text) {
     EXPECT_TRUE(is_white(page.rt.pixel(10, 899)));
 }
 
+TEST(Text, CharactersAFaceLacksAreDrawnAsTheGothicDrawsThemNeverAsEmptyBoxes) {
+    // The error line is drawn in whatever face is current, also the italic
+    // and the script face, which have no Japanese characters.
+    struct Case {
+        const char* face;
+        bool italic, bold;
+    } cases[] = {{"ｺﾞｼｯｸ", false, false}, {"Times New Roman", true, false}, {"Times New Roman", true, true},
+                 {"MT Extra", false, false}};
+    // The pixels of one character drawn alone at size 32.
+    auto picture = [](const char* face, bool italic, bool bold, const std::string& sjis) {
+        Page page;
+        page.rt.set_font_name(cp932::from_utf8(face));
+        page.rt.set_font_size(32);
+        page.rt.set_font_italic(italic);
+        page.rt.set_font_bold(bold);
+        page.rt.text(100, 100, sjis, 0);
+        std::vector<int> pixels;
+        for (int y = 90; y < 142; ++y)
+            for (int x = 90; x < 142; ++x) pixels.push_back(page.rt.pixel(x, y).g);
+        return pixels;
+    };
+    const std::string message = "エラーが発生しました。マウスで×をクリックして下さい。"_sj;
+    for (const Case& c : cases) {
+        const auto missing = picture(c.face, c.italic, c.bold, "\xF0\x40");  // a character no font has
+        for (std::size_t i = 0; i < message.size(); i += cp932::char_bytes(message, i)) {
+            const std::string ch = message.substr(i, cp932::char_bytes(message, i));
+            const auto drawn = picture(c.face, c.italic, c.bold, ch);
+            EXPECT_TRUE(drawn != missing) << c.face << " " << cp932::to_utf8(ch);
+            if (cp932::code_point_at(ch, 0) >= 0x3000) {
+                EXPECT_TRUE(drawn == picture("ゴシック", c.italic, c.bold, ch)) << c.face << " " << cp932::to_utf8(ch);
+            }
+        }
+    }
+}
+
 TEST(Drawing, BadColoursAndNonFiniteCoordinatesAreRunTimeErrors) {
     Page page;
     EXPECT_THROW(page.rt.segment(0, 0, 10, 10, 16), basic::RuntimeError);
@@ -141,6 +283,56 @@ TEST(Keys, ComeFromTheScriptInOrderAndItsEndEndsTheProgram) {
     EXPECT_THROW(rt.poll_key(), platform::ProgramEnd);
 }
 
+TEST(Keys, WindowEventsGiveEachKeyOnceWhateverAnInputMethodDoes) {
+    auto press = [](SDL_Keycode sym) {
+        SDL_Event e{};
+        e.type = SDL_KEYDOWN;
+        e.key.keysym.sym = sym;
+        return e;
+    };
+    auto text = [](const char* utf8) {
+        SDL_Event e{};
+        e.type = SDL_TEXTINPUT;
+        std::snprintf(e.text.text, sizeof e.text.text, "%s", utf8);
+        return e;
+    };
+    struct Case {
+        const char* what;
+        SDL_Event event;
+        bool text_input;
+        std::string keys;
+    } cases[] = {
+        // Text input off, as the window keeps it: every key from its press.
+        {"digit", press(SDLK_1), false, "1"},
+        {"minus", press(SDLK_MINUS), false, "-"},
+        {"point", press(SDLK_PERIOD), false, "."},
+        {"slash", press(SDLK_SLASH), false, "/"},
+        {"space", press(SDLK_SPACE), false, " "},
+        {"letter", press(SDLK_a), false, "a"},
+        {"keypad digit", press(SDLK_KP_0), false, "0"},
+        {"keypad minus", press(SDLK_KP_MINUS), false, "-"},
+        {"Enter", press(SDLK_RETURN), false, "\r"},
+        {"keypad Enter", press(SDLK_KP_ENTER), false, "\r"},
+        {"Backspace", press(SDLK_BACKSPACE), false, "\b"},
+        {"Delete", press(SDLK_DELETE), false, "\f"},
+        {"right arrow", press(SDLK_RIGHT), false, "\x1c"},
+        {"down arrow", press(SDLK_DOWN), false, "\x1f"},
+        {"Shift alone", press(SDLK_LSHIFT), false, ""},
+        {"text, should any come", text("1"), false, ""},
+        // Text input on: printable keys only as text, never twice.
+        {"digit press", press(SDLK_1), true, ""},
+        {"keypad digit press", press(SDLK_KP_1), true, ""},
+        {"digit text", text("1"), true, "1"},
+        {"Enter press", press(SDLK_RETURN), true, "\r"},
+        {"full-width digits", text("１２"), true, "12"},
+        {"full-width minus, point and slash", text("－．／"), true, "-./"},
+        {"full-width space", text("　"), true, " "},
+        {"kana", text("あ"), true, ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(platform::keys_from_event(c.event, c.text_input), c.keys) << c.what;
+}
+
 TEST(Erasing, DrawingAShapeAgainInThePageColourLeavesNoFringe) {
     platform::Options o = harness::headless_options();
     o.antialias = true;  // the fringe only arises with antialiasing
@@ -154,4 +346,28 @@ TEST(Erasing, DrawingAShapeAgainInThePageColourLeavesNoFringe) {
     rt.arc(60.5f, 140.2f, 30, 15, 0.1f, 0.6f);
     for (int y = 0; y < 200; ++y)
         for (int x = 0; x < 200; ++x) ASSERT_TRUE(is_white(rt.pixel(x, y))) << x << "," << y;
+}
+
+TEST(Pictures, OneThatCannotBeWrittenEndsTheRunWithAMessageNamingIt) {
+    const char* bin = std::getenv("LESSONS_BIN");
+    if (!bin) GTEST_SKIP() << "LESSONS_BIN names the build directory";
+    struct Case {
+        const char* args;
+        const char* file;
+    } cases[] = {
+        {"--shot /proc/nope.png", "/proc/nope.png"},  // cannot be made
+        {"--frames /proc", "/proc/00001.png"},        // a directory that takes no files
+        {"--shot /dev/full", "/dev/full"},            // made, but the writing fails
+    };
+    for (const Case& c : cases) {
+        const std::string command = std::string(bin) + "/orvane --headless --keys 1 " + c.args + " 2>&1";
+        std::FILE* run = popen(command.c_str(), "r");
+        ASSERT_NE(run, nullptr);
+        std::string output;
+        char buf[256];
+        while (std::fgets(buf, sizeof buf, run)) output += buf;
+        const int status = pclose(run);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) != 0) << c.args;
+        EXPECT_NE(output.find(c.file), std::string::npos) << c.args << ": " << output;
+    }
 }

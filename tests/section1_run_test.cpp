@@ -104,6 +104,58 @@ TEST(Section1, SwitchesDrawTheSetUpFigureOrTheMovedOne) {
     }
 }
 
+// The title band and the figure area of the arrow-key figure, pixel by
+// pixel, as a run (antialiasing off) leaves the page; not the title cell,
+// whose border takes the line width the screen before left.
+std::vector<int> figure_area_after(const std::string& keys) {
+    platform::Platform rt{harness::headless_options(keys)};
+    rt.clock = [] { return std::string("10:20:30"); };
+    Telmira program(rt, "Telmira"_sj);
+    EXPECT_EQ(program.run(), 0);
+    std::vector<int> colours;
+    auto take = [&](float x1, float y1, float x2, float y2) {
+        for (float y = y1; y < y2; ++y)
+            for (float x = x1; x < x2; ++x) {
+                if (x >= 634 && x < 1078 && y >= 24 && y < 86) continue;
+                const platform::Platform::Pixel p = rt.pixel(x, y);
+                colours.push_back(p.r << 16 | p.g << 8 | p.b);
+            }
+    };
+    take(520, 0, 1720, 91);
+    take(544, 91, 1364, 640);
+    return colours;
+}
+
+// Screens ⑥ to ⑧ never draw the figure over what another screen left in its
+// area: the page there is the one a path straight to the same figure shows.
+TEST(Section1, FigureAreaHoldsNothingOfTheScreenBefore) {
+    const std::string set_square = "1\r" + section1_tour::repeat("k", 26);
+    const std::string p_to_310 = "6\r" + section1_tour::repeat(section1_tour::kLeft, 3) + "\r";
+    struct Case {
+        const char* what;
+        std::string keys, same_as;
+    } const cases[] = {
+        {"⑦ after the summary, one arrow key", "1\r5\r7\r1\r\x1c", "1\r7\r1\r\x1c"},
+        {"⑧ after the summary", "1\r5\r8\r1\r", "1\r8\r1\r"},
+        {"⑦ after the several angles", "1\r9\r7\r1\r", "1\r" + p_to_310 + "7\r1\r"},
+        {"⑧ after the several angles", "1\r9\r8\r1\r", "1\r" + p_to_310 + "8\r1\r"},
+        {"⑥ after the set-square screen", "1\r" + set_square + "6\r", "1\r6\r"},
+        {"⑦ after the set-square screen", "1\r" + set_square + "7\r1\r", "1\r7\r1\r"},
+        {"⑦ after the definition", "1\r2\rkkkk7\r1\r", "1\r7\r1\r"},
+        {"⑦ after ⑥ and a round trip", "1\r6\r\r10\r1\r7\r1\r", "1\r7\r1\r"},
+        {"⑦ after the summary and a round trip", "1\r5\r10\r1\r7\r1\r", "1\r7\r1\r"},
+        {"⑧ after ⑦ and a round trip", "1\r7\r-3\r\r10\r1\r8\r1\r", "1\r8\r1\r"},
+        {"⑧ after ⑧ and a round trip", "1\r8\r-1\r\r10\r1\r8\r1\r", "1\r8\r1\r"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::vector<int> got = figure_area_after(c.keys), want = figure_area_after(c.same_as);
+        std::size_t differ = 0;
+        for (std::size_t i = 0; i < got.size(); ++i) differ += got[i] != want[i];
+        EXPECT_EQ(differ, 0u);
+    }
+}
+
 // Only screen ⑥ turns the angle values off: they stay in force for ⑦ and ⑧
 // also when another screen or the main menu came in between and the switch
 // screen has to set the figure up again.
@@ -132,11 +184,11 @@ TEST(Section1, ValueSwitchesStayOnUntilScreenSix) {
     }
 }
 
-TEST(Section1, NonWholeChoiceIsTakenByItsWholePart) {
+TEST(Section1, NonWholeChoiceGoesToTheNearestEntry) {
     struct Case {
         const char* typed;
         int chords;  // colour-0 segments of screen ⑨
-    } const cases[] = {{"9", 12}, {"9.5", 12}, {"19/2", 12}, {"9.99", 12}, {"10.5", 0}, {".5", 0}};
+    } const cases[] = {{"9", 12}, {"8.6", 12}, {"44/5", 12}, {"9.4", 12}, {"9.5", 0}, {"9.99", 0}, {"10.5", 0}, {".5", 0}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
         harness::RunResult r = harness::run_program<Telmira>(std::string("1\r") + c.typed + "\r10\r9\r", "Telmira");

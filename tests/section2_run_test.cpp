@@ -25,11 +25,7 @@ using platform::OpKind;
 // ended by that entry and not by running out of keys.
 const std::string kLeftOver = "x";
 
-std::string repeat(const std::string& keys, int n) {
-    std::string s;
-    for (int i = 0; i < n; ++i) s += keys;
-    return s;
-}
+using harness::repeat;
 
 // One visit of a screen from the section menu, back to the menu line.
 struct Visit {
@@ -50,7 +46,7 @@ const std::vector<Visit>& tour() {
         {"⑦ proof 3 page", "7\r", 0},
         {"⑧ proof 3 figure", "8\r" + repeat("k", 5), 5},
         {"⑨ proof 3 answers", "9\rkkk", 3},
-        {"out of range, then 9.5 taken as ⑨", "0\r11\r-1\r\r9.5\rkkk", 3, 5},
+        {"out of range, then 8.6 taken to ⑨", "0\r11\r-1\r\r8.6\rkkk", 3, 5},
     };
     return visits;
 }

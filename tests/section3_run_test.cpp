@@ -75,7 +75,7 @@ std::vector<Visit> visits() {
          {"問　①～④をいいなさい。", "∠P∠Q=", "180°"}},
         {"① ended at the first prompt", "1\r" + problem("1") + "k", 2, 1, 1,
          {"教科書P170問1　をしなさい。"}},
-        {"out of range, then 7/2 taken as ③", "0\r5\r-1\r\r7/2\rkkkk2/2\r", 4, 1, 5, {"①～④"}},
+        {"out of range, then 5/2 taken to ② and 11/4 to ③", "0\r5\r-1\r\r5/2\r11/4\rkkkk2/2\r", 4, 1, 6, {"①～④"}},
     };
 }
 
@@ -281,9 +281,9 @@ TEST(Section3, MenuChoices) {
     } const cases[] = {
         {"0", "", "asked again"},          {"5", "", "asked again"},          {"-1", "", "asked again"},
         {"", "", "asked again"},           {"1/0", "", "asked again"},        {"1", problem("1") + "k", "practice"},
-        {"3/2", problem("1") + "k", "practice"}, {"2", "", "answers"},        {"9/4", "", "answers"},
-        {"3", "kkkk1\r", "example"},       {"7/2", "kkkk1\r", "example"},     {"4.5", "", "asked again"},
-        {"4", "", "main menu"},
+        {"1.4", problem("1") + "k", "practice"}, {"2", "", "answers"},      {"9/4", "", "answers"},
+        {"3/2", "", "answers"},            {"3", "kkkk1\r", "example"},       {"11/4", "kkkk1\r", "example"},
+        {"4.5", "", "asked again"},        {"4", "", "main menu"},            {"7/2", "", "main menu"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string("typed \"") + c.typed + "\"");

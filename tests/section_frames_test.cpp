@@ -1,9 +1,10 @@
-// The frames shared by sections 4 to 7: the aim page's lines and the menu
-// line's choice taken to the nearest whole entry.
+// The frames shared by sections 4 to 7, and the choice every section menu
+// takes to the nearest whole entry.
 #include <gtest/gtest.h>
 
 #include "drawn_text.h"
 #include "harness.h"
+#include "menu_choice.h"
 #include "menu_runs.h"
 #include "telmira.h"
 
@@ -30,17 +31,18 @@ struct ChoiceCase {
     int askings;  // times the menu line is written
 };
 
-TEST(SectionFrames, ChoiceIsTheNearestWholeEntryInRange) {
+TEST(SectionMenus, ChoiceIsTheNearestWholeEntryInRange) {
     const ChoiceCase cases[] = {
         {"3\r", 3, 1},          {"1.4\r", 1, 1},      {"4.6\r", 5, 1}, {"5.2\r0.6\r2\r", 2, 3},
         {"6\r0\r\r-1\r4\r", 4, 5}, {"9/2\r", 4, 1},   {"3.5\r", 4, 1}, {"1/1\r", 1, 1},
+        {"1.6\r", 2, 1},        {"8/5\r", 2, 1},      {"2.5\r", 2, 1}, {"4.5\r", 4, 1},
     };
     const std::string line = " ①定理　②問5　③問6　④問7　⑤終了"_sj;
     for (const ChoiceCase& c : cases) {
         SCOPED_TRACE(c.keys);
         harness::StartedProgram<Telmira> p;
         p.rt.push_keys(c.keys);
-        EXPECT_EQ(p.kit.ask_frame_choice(line, 5), c.choice);
+        EXPECT_EQ(ask_menu_choice(p.kit, line, 5), c.choice);
         EXPECT_EQ(menu_runs::count_if(p.rt.trace(), menu_runs::is_menu_line), c.askings);
     }
 }

@@ -8,6 +8,14 @@
 void Toolkit::DIVISOR_PAIRS() {
     DY = std::fabs(DY);
     P = 0;
+    // Above 2^24 a Number no longer holds every whole number, so quotients
+    // that are not whole look whole: such a number gets no list. The trial
+    // divisor stands where the scan of 2^24 leaves it.
+    if (DY > 16777216.0f) {
+        II = 16777216.0f;
+        KOSUU = 0;
+        return;
+    }
     const float full = static_cast<float>(X_A.bound());
     II = 1;
     do {

@@ -4,6 +4,9 @@
 
 #include <cmath>
 
+#include "canvas.h"
+#include "counted_loop.h"
+
 void Toolkit::DRAW_GRID() {
     DR = rt.line_width();
     PI = 3.14159f;
@@ -15,31 +18,21 @@ void Toolkit::DRAW_GRID() {
     GY0 = GY2;
     if (CCC2 != 15) {
         // Every fifth line from the origin is thick; the first line of each
-        // direction is drawn whatever the frame's size.
+        // direction is drawn whatever the frame's size, if it is on the page.
         CCC3 = 14;
         auto pen = [this](float i) {
             const bool fifth = std::fmod(i, 5.0f) == 0;
             rt.set_line_width(fifth ? 3 : 1);
             return colour(fifth ? CCC3 : CCC2);
         };
-        II = 0;
-        {
-            const float last = YOKO;
-            do {
-                const int c = pen(II);
-                rt.segment(GX1 + SIZE * II, GY1, GX1 + SIZE * II, GY2, c);
-                II = II + 1;
-            } while (II <= last);
-        }
-        II = 0;
-        {
-            const float last = TATE;
-            do {
-                const int c = pen(II);
-                rt.segment(GX1, GY2 - SIZE * II, GX2, GY2 - SIZE * II, c);
-                II = II + 1;
-            } while (II <= last);
-        }
+        run_counted_loop(II, 0, YOKO, counts_near_page(GX1, SIZE, platform::kPageWidth), 0, [&] {
+            const int c = pen(II);
+            rt.segment(GX1 + SIZE * II, GY1, GX1 + SIZE * II, GY2, c);
+        });
+        run_counted_loop(II, 0, TATE, counts_near_page(GY2, -SIZE, platform::kPageHeight), 0, [&] {
+            const int c = pen(II);
+            rt.segment(GX1, GY2 - SIZE * II, GX2, GY2 - SIZE * II, c);
+        });
     }
     rt.set_line_width(DR);
 }

@@ -1,6 +1,9 @@
 // Points of the figures found by computation: the foot of a perpendicular,
 // the crossing of two lines and the common points of two circles. Lines are
 // held as y = slope·x + intercept in screen units.
+#include <cfloat>
+#include <cmath>
+
 #include "toolkit.h"
 
 void Toolkit::FOOT_OF_PERPENDICULAR() {
@@ -71,10 +74,14 @@ void Toolkit::CIRCLE_LINE_POINTS() {
     D = A * X1 + B * Y1 + C;
     const float n = A * A + B * B;
     const float under_root = RR1 * RR1 * n - D * D;
-    // Concentric circles give no line, and a line that misses the circle no
-    // points: the earlier points stay.
-    if (n == 0 || under_root < 0) return;
-    const float s = basic::SQR(under_root);
+    // Rounding: D sums terms as large as |A·X1| + |B·Y1| + |C| + n, so D² errs by ulps of |D| times that.
+    const float rounding = 8 * FLT_EPSILON *
+                           (RR1 * RR1 * n + std::fabs(D) * (std::fabs(A * X1) + std::fabs(B * Y1) + std::fabs(C) + n));
+    // Concentric circles give no line, and a line that clearly misses the
+    // circle no points: the earlier points stay. Short of zero only by
+    // rounding, the line touches the circle in one point.
+    if (n == 0 || under_root < -rounding) return;
+    const float s = under_root > 0 ? basic::SQR(under_root) : 0;
     X3 = X1 + basic::DIV(-A * D + B * s, n);
     Y3 = Y1 + basic::DIV(-B * D - A * s, n);
     X4 = X1 + basic::DIV(-A * D - B * s, n);

@@ -7,5 +7,5 @@ int ask_menu_choice(Toolkit& t, const std::string& menu_line, int last) {
         t.SENTAKU = t.AINP;
         t.ERASE_BOTTOM_LINE();
     } while (t.SENTAKU < 1 || t.SENTAKU > static_cast<float>(last));
-    return static_cast<int>(basic::FIX(t.SENTAKU));
+    return basic::CINT(t.SENTAKU);
 }

@@ -2,6 +2,8 @@
 // axes with their labels, the scaled values beside them, and plotted points.
 #include <cmath>
 
+#include "canvas.h"
+#include "counted_loop.h"
 #include "number_text.h"
 #include "toolkit.h"
 
@@ -11,6 +13,11 @@ namespace {
 // is not whole (a range end that is no whole multiple of the scale) is
 // taken to the nearest whole number for this test.
 bool is_fifth(float count) { return std::fmod(std::nearbyint(count), 5.0f) == 0; }
+
+// Any ten counts in a row hold a numbered fifth line: a loop over the
+// numbers runs its last ten counts even off the page, for the texts and
+// values that its last numbers leave behind.
+constexpr int kLastNumbers = 10;
 
 }  // namespace
 
@@ -42,63 +49,45 @@ void Toolkit::DRAW_AXES() {
     rt.set_font_size(SIZE1);
 
     if (CCC2 != 0) {
-        II = AA1;
-        {
-            const float last = AA2;
-            do {
-                rt.set_line_width(1);
-                rt.segment(GX0 + SIZE * II - 0.5f, GY1, GX0 + SIZE * II - 0.5f, GY2, 0);
-                II = II + 1;
-            } while (II <= last);
-        }
-        II = BB1;
-        {
-            const float last = BB2;
-            do {
-                rt.segment(GX1, GY0 - SIZE * II - 0.5f, GX2, GY0 - SIZE * II - 0.5f, 0);
-                II = II + 1;
-            } while (II <= last);
-        }
+        const CountSpan across = counts_near_page(GX0, SIZE, platform::kPageWidth);
+        const CountSpan up = counts_near_page(GY0, -SIZE, platform::kPageHeight);
+        // The thin lines of both ways are drawn at width 1, which the first
+        // pass across sets whether its line shows or not.
+        rt.set_line_width(1);
+        run_counted_loop(II, AA1, AA2, across, 0, [&] {
+            rt.segment(GX0 + SIZE * II - 0.5f, GY1, GX0 + SIZE * II - 0.5f, GY2, 0);
+        });
+        run_counted_loop(II, BB1, BB2, up, 0, [&] {
+            rt.segment(GX1, GY0 - SIZE * II - 0.5f, GX2, GY0 - SIZE * II - 0.5f, 0);
+        });
 
         // The grid count of the current line, unscaled; none at the origin.
         auto count_text = [this]() -> std::string {
             if (II == 0 || NASI == -1) return {};
             return number_text(*this, II);
         };
-        II = AA1;
-        {
-            const float last = AA2;
-            do {
-                if (is_fifth(II)) {
-                    rt.set_line_width(3);
-                    rt.segment(GX0 + SIZE * II, GY1, GX0 + SIZE * II, GY2, 1);
-                    const std::string t = count_text();
-                    const float k = static_cast<float>(cp932::klen(t));
-                    CCC1 = 0;
-                    X = GX0 + SIZE * II - (k / 2) * SIZE1;
-                    Y = GY0;
-                    rt.text(X, Y, t, colour(CCC1), 2, 1);
-                }
-                II = II + 1;
-            } while (II <= last);
-        }
-        II = BB1;
-        {
-            const float last = BB2;
-            do {
-                if (is_fifth(II)) {
-                    rt.set_line_width(3);
-                    rt.segment(GX1, GY0 - SIZE * II, GX2, GY0 - SIZE * II, 1);
-                    const std::string t = count_text();
-                    const float k = static_cast<float>(cp932::klen(t));
-                    CCC1 = 0;
-                    X = GX0 - SIZE1 * k;
-                    Y = GY0 - SIZE * II - SIZE1 / 2 - 4;
-                    rt.text(X, Y, t, colour(CCC1), 2, 1);
-                }
-                II = II + 1;
-            } while (II <= last);
-        }
+        run_counted_loop(II, AA1, AA2, across, kLastNumbers, [&] {
+            if (!is_fifth(II)) return;
+            rt.set_line_width(3);
+            rt.segment(GX0 + SIZE * II, GY1, GX0 + SIZE * II, GY2, 1);
+            const std::string t = count_text();
+            const float k = static_cast<float>(cp932::klen(t));
+            CCC1 = 0;
+            X = GX0 + SIZE * II - (k / 2) * SIZE1;
+            Y = GY0;
+            rt.text(X, Y, t, colour(CCC1), 2, 1);
+        });
+        run_counted_loop(II, BB1, BB2, up, kLastNumbers, [&] {
+            if (!is_fifth(II)) return;
+            rt.set_line_width(3);
+            rt.segment(GX1, GY0 - SIZE * II, GX2, GY0 - SIZE * II, 1);
+            const std::string t = count_text();
+            const float k = static_cast<float>(cp932::klen(t));
+            CCC1 = 0;
+            X = GX0 - SIZE1 * k;
+            Y = GY0 - SIZE * II - SIZE1 / 2 - 4;
+            rt.text(X, Y, t, colour(CCC1), 2, 1);
+        });
     }
 
     // The axes go over the graph paper and its numbers.
@@ -162,39 +151,27 @@ void Toolkit::DRAW_TICK_NUMBERS() {
     };
 
     // Centred under the line, 4 below the x axis.
-    II = AA1;
-    {
-        const float last = AA2;
-        do {
-            value_texts(BAIX);
-            if (II != 0 && is_fifth(II)) {
-                A_S = P1_S;
-                MEASURE_PLAIN_TEXT();
-                X = GX0 + SIZE * II - LLT / 2;
-                CCC1 = 0;
-                Y = GY0 + 4;
-                AA_S = P1_S;
-                DRAW_PLAIN_TEXT();
-            }
-            II = II + 1;
-        } while (II <= last);
-    }
+    run_counted_loop(II, AA1, AA2, counts_near_page(GX0, SIZE, platform::kPageWidth), kLastNumbers, [&] {
+        value_texts(BAIX);
+        if (II == 0 || !is_fifth(II)) return;
+        A_S = P1_S;
+        MEASURE_PLAIN_TEXT();
+        X = GX0 + SIZE * II - LLT / 2;
+        CCC1 = 0;
+        Y = GY0 + 4;
+        AA_S = P1_S;
+        DRAW_PLAIN_TEXT();
+    });
     // Ending 10 left of the y axis, level with the line.
-    II = BB1;
-    {
-        const float last = BB2;
-        do {
-            value_texts(BAIY);
-            if (II != 0 && is_fifth(II)) {
-                A_S = P1_S;
-                MEASURE_PLAIN_TEXT();
-                X = GX0 - LLT - 10;
-                CCC1 = 0;
-                Y = GY0 - SIZE * II - SIZE1 / 2;
-                AA_S = P1_S;
-                DRAW_PLAIN_TEXT();
-            }
-            II = II + 1;
-        } while (II <= last);
-    }
+    run_counted_loop(II, BB1, BB2, counts_near_page(GY0, -SIZE, platform::kPageHeight), kLastNumbers, [&] {
+        value_texts(BAIY);
+        if (II == 0 || !is_fifth(II)) return;
+        A_S = P1_S;
+        MEASURE_PLAIN_TEXT();
+        X = GX0 - LLT - 10;
+        CCC1 = 0;
+        Y = GY0 - SIZE * II - SIZE1 / 2;
+        AA_S = P1_S;
+        DRAW_PLAIN_TEXT();
+    });
 }
