@@ -8,12 +8,26 @@ namespace platform {
 
 const char* const kUsage =
     "usage: PROGRAM [--headless] [--keys TEXT] [--shot FILE] [--frames DIR] [--trace FILE] [--no-antialias]\n"
+    "               [--clock HH:MM:SS]\n"
     "  --headless      no window; keys come from --keys, and the program ends when they run out\n"
     "  --keys TEXT     key script: \\r or \\n Enter, \\b Backspace, \\f code 12, \\xHH any code\n"
     "                  (arrows \\x1c right, \\x1d left, \\x1e up, \\x1f down), \\\\ a backslash\n"
     "  --shot FILE     write a PNG of the page when the program ends\n"
     "  --frames DIR    write DIR/00001.png ... each time a key is read\n"
-    "  --trace FILE    write every drawing call, one line each\n";
+    "  --trace FILE    write every drawing call, one line each\n"
+    "  --clock HH:MM:SS  the time the clock reads (the random problems are seeded from it)\n";
+
+namespace {
+
+// Two digits each, as the clock gives them: 00:00:00 to 23:59:59.
+bool is_clock_text(const std::string& t) {
+    if (t.size() != 8 || t[2] != ':' || t[5] != ':') return false;
+    for (int i : {0, 1, 3, 4, 6, 7})
+        if (t[i] < '0' || t[i] > '9') return false;
+    return t.substr(0, 2) <= "23" && t[3] <= '5' && t[6] <= '5';
+}
+
+}  // namespace
 
 std::string parse_command_line(int argc, char** argv, Options& options) {
     for (int i = 1; i < argc; ++i) {
@@ -37,6 +51,8 @@ std::string parse_command_line(int argc, char** argv, Options& options) {
             if (!value(options.shot)) return a + " needs a value";
         } else if (a == "--frames") {
             if (!value(options.frames_dir)) return a + " needs a value";
+        } else if (a == "--clock") {
+            if (!value(options.clock) || !is_clock_text(options.clock)) return a + " needs a time HH:MM:SS";
         } else if (a == "--trace") {
             if (!value(options.trace_file)) return a + " needs a value";
         } else {

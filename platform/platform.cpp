@@ -50,7 +50,8 @@ Platform::File open_output(const char* what, const std::string& path) {
 }  // namespace
 
 Platform::Platform(Options options) : options_(std::move(options)), script_(options_.keys) {
-    clock = local_clock;
+    if (options_.clock.empty()) clock = local_clock;
+    else clock = [fixed = options_.clock] { return fixed; };
     canvas_ = std::make_unique<Canvas>(1.0, options_.antialias);
     if (!options_.headless) {
         window_ = std::make_unique<Window>(options_.title);

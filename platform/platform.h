@@ -41,6 +41,7 @@ struct Options {
     std::string trace_file;  // every drawing call, one line each
     bool keep_trace = false; // keep the trace in memory for tests
     bool antialias = true;
+    std::string clock;       // "HH:MM:SS" the clock reads, for a run that can be replayed; empty: the real time
 };
 
 class Window;

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "command_line.h"
 #include "harness.h"
 #include "key_events.h"
 #include "palette.h"
@@ -281,6 +282,28 @@ TEST(Keys, ComeFromTheScriptInOrderAndItsEndEndsTheProgram) {
     EXPECT_EQ(rt.poll_key(), "\x1c");
     EXPECT_EQ(rt.keys_read(), 3);
     EXPECT_THROW(rt.poll_key(), platform::ProgramEnd);
+}
+
+// A random run is replayed from its key script and the time its clock read.
+TEST(CommandLine, ClockIsAValidTimeOfDayAndTheClockReadsIt) {
+    struct Case {
+        std::vector<const char*> args;
+        bool accepted;
+    } const cases[] = {
+        {{"--clock", "07:08:09"}, true}, {{"--clock", "23:59:59"}, true}, {{"--clock", "24:00:00"}, false},
+        {{"--clock", "7:08:09"}, false}, {{"--clock", "07:60:00"}, false}, {{"--clock", "07-08-09"}, false},
+        {{"--clock"}, false},
+    };
+    for (const Case& c : cases) {
+        std::vector<char*> argv = {const_cast<char*>("telmira")};
+        for (const char* a : c.args) argv.push_back(const_cast<char*>(a));
+        platform::Options o = harness::headless_options();
+        const std::string error = platform::parse_command_line(static_cast<int>(argv.size()), argv.data(), o);
+        EXPECT_EQ(error.empty(), c.accepted) << (c.args.size() > 1 ? c.args[1] : "no value");
+        if (c.accepted) {
+            EXPECT_EQ(Platform(o).clock(), c.args[1]);
+        }
+    }
 }
 
 TEST(Keys, WindowEventsGiveEachKeyOnceWhateverAnInputMethodDoes) {

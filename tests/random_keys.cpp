@@ -5,12 +5,11 @@
 // into a number entry, so it only steps through key waits and moves the
 // arrow-key figure; the menu choices walk into sections and back out.
 //
-//   random_keys SEED KEYS END [END_PERCENT]
+//   random_keys SEED KEYS END
 //
 // KEYS is the least number of keys; END is the main menu's end entry, which
-// no choice amounts to, so a run keeps going until its keys run out, except
-// that END_PERCENT of the choices (0 unless given) are that entry itself:
-// for a program with a section left only by the same number.
+// no choice amounts to, so a run keeps going until its keys run out (a
+// section menu takes END and a bit, as END.2, to its nearest entry).
 // The script is printed in the --keys escapes, with no quote character, so
 // it can be pasted between single quotes.
 #include <cmath>
@@ -39,7 +38,7 @@ public:
     std::string number(int from, int to) { return std::to_string(from + below(to - from + 1)); }
     // A menu entry from `from` to `to`; the main menu's end entry is written
     // with a small fraction, which the main menu refuses and a section menu
-    // still takes as that entry.
+    // takes to that entry.
     std::string entry(int from, int to) {
         const int n = from + below(to - from + 1);
         return n == end_ ? std::to_string(n) + "." + std::to_string(1 + below(4)) : std::to_string(n);
@@ -172,17 +171,16 @@ std::string escaped(const std::string& keys) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 4 && argc != 5) {
-        std::fprintf(stderr, "usage: random_keys SEED KEYS END [END_PERCENT]\n");
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: random_keys SEED KEYS END\n");
         return 64;
     }
     const int end = std::atoi(argv[3]);
     Keys keys(static_cast<std::uint32_t>(std::strtoul(argv[1], nullptr, 10)), end);
     const std::size_t least = std::strtoul(argv[2], nullptr, 10);
-    const int end_percent = argc == 5 ? std::atoi(argv[4]) : 0;
     std::string script;
     while (script.size() < least) {
-        script += keys.chance(end_percent) ? std::to_string(end) + "\r" : safe_choice(keys, end);
+        script += safe_choice(keys, end);
         script += keys.padding();
     }
     std::printf("%s\n", escaped(script).c_str());
