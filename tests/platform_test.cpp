@@ -26,6 +26,16 @@ bool is_colour(Platform::Pixel p, int c) {
     return p.r == rgb.r && p.g == rgb.g && p.b == rgb.b;
 }
 
+// A point of the page and whether something is drawn there.
+struct Probe {
+    float x, y;
+    bool inked;
+};
+
+void expect_ink(const Platform& rt, const std::vector<Probe>& probes, const char* what) {
+    for (const Probe& p : probes) EXPECT_EQ(!is_white(rt.pixel(p.x, p.y)), p.inked) << what << " at " << p.x << "," << p.y;
+}
+
 struct Page {
     Platform rt{harness::headless_options()};
     Page() { rt.set_line_width(3); }
@@ -85,10 +95,6 @@ TEST(Sectors, FillTheNarrowSideBetweenTheirEnds) {
 
 TEST(Sectors, HugeRadiiDrawOnlyWhatTheyCoverOnThePage) {
     enum Verb { kSector, kDisc, kCircle, kArc };
-    struct Probe {
-        float x, y;
-        bool inked;
-    };
     struct Case {
         const char* what;
         Verb verb;
@@ -116,8 +122,7 @@ TEST(Sectors, HugeRadiiDrawOnlyWhatTheyCoverOnThePage) {
             case kCircle: page.rt.circle(c.cx, c.cy, c.r, 0); break;
             case kArc: page.rt.arc(c.cx, c.cy, c.r, 0, c.start, c.end); break;
         }
-        for (const Probe& p : c.probes)
-            EXPECT_EQ(!is_white(page.rt.pixel(p.x, p.y)), p.inked) << c.what << " at " << p.x << "," << p.y;
+        expect_ink(page.rt, c.probes, c.what);
     }
 }
 
@@ -125,10 +130,6 @@ TEST(Sectors, HugeRadiiDrawOnlyWhatTheyCoverOnThePage) {
 // off it; what of them crosses the page must show all the same.
 TEST(Segments, FarEndsDrawWhatCrossesThePage) {
     enum Verb { kSegment, kBox, kPolyline, kPolygon };
-    struct Probe {
-        float x, y;
-        bool inked;
-    };
     struct Case {
         const char* what;
         Verb verb;
@@ -156,8 +157,7 @@ TEST(Segments, FarEndsDrawWhatCrossesThePage) {
             case kPolyline: page.rt.polyline(c.xy, 0); break;
             case kPolygon: page.rt.polygon(c.xy, 0, 0); break;
         }
-        for (const Probe& p : c.probes)
-            EXPECT_EQ(!is_white(page.rt.pixel(p.x, p.y)), p.inked) << c.what << " at " << p.x << "," << p.y;
+        expect_ink(page.rt, c.probes, c.what);
     }
 }
 
