@@ -48,13 +48,13 @@ std::string parse_command_line(int argc, char** argv, Options& options) {
                 return e.what();
             }
         } else if (a == "--shot") {
-            if (!value(options.shot)) return a + " needs a value";
+            if (!value(options.shot) || options.shot.empty()) return a + " needs a file name";
         } else if (a == "--frames") {
-            if (!value(options.frames_dir)) return a + " needs a value";
+            if (!value(options.frames_dir) || options.frames_dir.empty()) return a + " needs a directory name";
         } else if (a == "--clock") {
             if (!value(options.clock) || !is_clock_text(options.clock)) return a + " needs a time HH:MM:SS";
         } else if (a == "--trace") {
-            if (!value(options.trace_file)) return a + " needs a value";
+            if (!value(options.trace_file) || options.trace_file.empty()) return a + " needs a file name";
         } else {
             return "unknown argument " + a;
         }

@@ -4,6 +4,10 @@
 // press. Should text input be on all the same, printable keys come as text
 // and only the others from key presses, so that no key arrives twice; the
 // full-width forms an input method commits count as their one-byte keys.
+// Every key of its own gives a key (kOtherKey when it has no code of its
+// own); Shift, Ctrl, Alt, Super, Caps Lock and Num Lock pressed alone give
+// none. The keypad gives digits with Num Lock on, arrows and Delete with it
+// off.
 #pragma once
 
 #include <string>

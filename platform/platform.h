@@ -27,6 +27,11 @@ constexpr char kRight = 28;
 constexpr char kLeft = 29;
 constexpr char kUp = 30;
 constexpr char kDown = 31;
+constexpr char kTab = 9;
+// Every other key that types no character (function keys, Home, End, Page
+// Up and Down, Insert ...): it ends a key wait, and the number entry and the
+// arrow-key figure pass it over.
+constexpr char kOtherKey = 127;
 
 // Thrown when the window is closed or the key script has run out: the
 // program ends at once, wherever it is waiting.

@@ -62,13 +62,15 @@ std::string STR_S(float v) {
         while (digits.size() > 2 && digits[0] == '0') digits.erase(0, 1);
         expo = std::string("E") + sign + digits;
     }
-    s = mant + expo;
+    std::string body = mant + expo;
+    const bool negative = body[0] == '-';
+    if (negative) body.erase(0, 1);
     // No leading zero before the point: "0.5" is written ".5".
-    if (s.rfind("0.", 0) == 0) s.erase(0, 1);
-    else if (s.rfind("-0.", 0) == 0) s.erase(1, 1);
-    if (s == "-0") s = "0";
-    if (s[0] != '-') s = " " + s;
-    return s;
+    if (body.rfind("0.", 0) == 0) body.erase(0, 1);
+    // A space stands where a minus would; -0 is written as 0.
+    std::string out(1, negative && body != "0" ? '-' : ' ');
+    out += body;
+    return out;
 }
 
 float VAL(std::string_view s) {

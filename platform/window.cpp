@@ -6,12 +6,37 @@
 #include <cmath>
 #include <cstdlib>
 #include <stdexcept>
+#include <string_view>
 
 #include "canvas.h"
 #include "key_events.h"
 #include "platform.h"
 
 namespace platform {
+namespace {
+
+// Drivers that "show" a window nobody can see: a program on one would wait
+// for keys that can never come.
+bool is_windowless(std::string_view driver) {
+    return driver == "offscreen" || driver == "dummy" || driver == "evdev";
+}
+
+// The video drivers to try, in SDL's order, leaving out the windowless ones
+// and Wayland where it cannot be reached (its library would print a
+// complaint of its own). SDL_VIDEODRIVER, when set, still decides.
+std::string display_drivers() {
+    const bool wayland = std::getenv("WAYLAND_DISPLAY") || std::getenv("XDG_RUNTIME_DIR");
+    std::string list;
+    for (int i = 0; i < SDL_GetNumVideoDrivers(); ++i) {
+        const std::string_view driver = SDL_GetVideoDriver(i);
+        if (is_windowless(driver) || (driver == "wayland" && !wayland)) continue;
+        if (!list.empty()) list += ',';
+        list += driver;
+    }
+    return list;
+}
+
+}  // namespace
 
 Window::Window(const std::string& title) {
     // The page is copied into the window as a plain picture: no graphics
@@ -20,7 +45,12 @@ Window::Window(const std::string& title) {
     // No X input method server for this window: the programs read single
     // keys, and an input method that is on would hold them back.
     setenv("XMODIFIERS", "@im=none", 1);
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) throw std::runtime_error(std::string("cannot open a window: ") + SDL_GetError());
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, display_drivers().c_str());
+    const bool shown = SDL_Init(SDL_INIT_VIDEO) == 0;
+    if (!shown || is_windowless(SDL_GetCurrentVideoDriver())) {
+        if (shown) SDL_Quit();
+        throw std::runtime_error(kNoDisplay);
+    }
     // Start as large as the desktop allows, so that the page fits also
     // where no window manager maximises the window.
     SDL_Rect area{0, 0, 1440, 900};

@@ -12,8 +12,12 @@ namespace platform {
 
 class Canvas;
 
+// Why a window cannot be opened where nothing can show it.
+constexpr const char* kNoDisplay = "there is no display to show the window on; --headless runs without one";
+
 class Window {
 public:
+    // Throws std::runtime_error (kNoDisplay when there is no display).
     explicit Window(const std::string& title);
     ~Window();
     Window(const Window&) = delete;

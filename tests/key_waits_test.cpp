@@ -52,7 +52,7 @@ Line line_in_colour(const std::vector<DrawOp>& trace, int colour) {
 }  // namespace
 
 TEST(KeyWaits, AnyKeyEndsTheWaitAndIsLeftInIS) {
-    for (const char* key : {"x", "7", "\r", "\b", "\x1c", "\x1f", " "}) {
+    for (const char* key : {"x", "7", "\r", "\b", "\x1c", "\x1f", " ", "\t", "\x7f"}) {
         SCOPED_TRACE(static_cast<int>(key[0]));
         harness::KitFixture f;
         f.kit.CCC1 = 7;

@@ -71,7 +71,7 @@ const std::vector<EntryCase> kEntries = {
     {"Enter after ten characters clears", "1234567890\r45\r", "45", 45, {}, {}, 5},
     {"any key after ten characters clears and is dropped", "12345678907\r", "", 0, {}, {}, 5},
     {"keys outside minus to nine are ignored", "a 1\x1c+:,\r", "1", 1, {"1056 648 １"}, {1064, 1064, 1064, 1080, 1080, 1080, 1080, 1080}, 5},
-    {"only ignored keys", "x\r", "", 0, {}, {1064, 1064}, 0},
+    {"only ignored keys (Tab and the keys without a character among them)", "x\t\x7f\r", "", 0, {}, {1064, 1064, 1064, 1064}, 0},
     // A zero denominator gives 0: no menu accepts it and it is not "go on".
     {"zero denominator", "1/0\r", "1/0", 0, {}, {}, 5},
     {"slash alone", "/\r", "/", 0, {}, {}, 5},

@@ -7,6 +7,7 @@
 #include <cfloat>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,25 @@ struct Page {
     Platform rt{harness::headless_options()};
     Page() { rt.set_line_width(3); }
 };
+
+// A program of the build run as a shell would run it: its exit status and
+// what it printed on both streams.
+struct ProgramRun {
+    int status = -1;
+    std::string output;
+};
+
+ProgramRun run_program(const std::string& before, const std::string& program_and_args) {
+    ProgramRun r;
+    const std::string command = before + " " + std::getenv("LESSONS_BIN") + "/" + program_and_args + " 2>&1";
+    std::FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return r;
+    char buf[256];
+    while (std::fgets(buf, sizeof buf, pipe)) r.output += buf;
+    const int status = pclose(pipe);
+    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return r;
+}
 
 }  // namespace
 
@@ -307,10 +327,11 @@ TEST(CommandLine, ClockIsAValidTimeOfDayAndTheClockReadsIt) {
 }
 
 TEST(Keys, WindowEventsGiveEachKeyOnceWhateverAnInputMethodDoes) {
-    auto press = [](SDL_Keycode sym) {
+    auto press = [](SDL_Keycode sym, Uint16 mod = KMOD_NUM) {
         SDL_Event e{};
         e.type = SDL_KEYDOWN;
         e.key.keysym.sym = sym;
+        e.key.keysym.mod = mod;
         return e;
     };
     auto text = [](const char* utf8) {
@@ -341,12 +362,31 @@ TEST(Keys, WindowEventsGiveEachKeyOnceWhateverAnInputMethodDoes) {
         {"right arrow", press(SDLK_RIGHT), false, "\x1c"},
         {"down arrow", press(SDLK_DOWN), false, "\x1f"},
         {"Shift alone", press(SDLK_LSHIFT), false, ""},
+        {"Ctrl alone", press(SDLK_RCTRL), false, ""},
+        {"Num Lock alone", press(SDLK_NUMLOCKCLEAR), false, ""},
         {"text, should any come", text("1"), false, ""},
+        // Every other key ends a key wait: Tab as itself, the keys without
+        // a character (a presentation remote sends Page Down) as one code.
+        {"Tab", press(SDLK_TAB), false, "\t"},
+        {"F1", press(SDLK_F1), false, "\x7f"},
+        {"Page Down", press(SDLK_PAGEDOWN), false, "\x7f"},
+        {"Home", press(SDLK_HOME), false, "\x7f"},
+        {"a letter outside ASCII", press(0xE4), false, "\x7f"},
+        // The keypad without Num Lock: the keys printed on it.
+        {"keypad 4 without Num Lock", press(SDLK_KP_4, KMOD_NONE), false, "\x1d"},
+        {"keypad 8 without Num Lock", press(SDLK_KP_8, KMOD_NONE), false, "\x1e"},
+        {"keypad 9 without Num Lock", press(SDLK_KP_9, KMOD_NONE), false, "\x7f"},
+        {"keypad point without Num Lock", press(SDLK_KP_PERIOD, KMOD_NONE), false, "\f"},
+        {"keypad slash without Num Lock", press(SDLK_KP_DIVIDE, KMOD_NONE), false, "/"},
+        {"keypad 4 with Num Lock", press(SDLK_KP_4), false, "4"},
         // Text input on: printable keys only as text, never twice.
         {"digit press", press(SDLK_1), true, ""},
         {"keypad digit press", press(SDLK_KP_1), true, ""},
         {"digit text", text("1"), true, "1"},
         {"Enter press", press(SDLK_RETURN), true, "\r"},
+        {"Tab press", press(SDLK_TAB), true, "\t"},
+        {"Page Down press", press(SDLK_PAGEDOWN), true, "\x7f"},
+        {"keypad 4 press without Num Lock", press(SDLK_KP_4, KMOD_NONE), true, "\x1d"},
         {"full-width digits", text("１２"), true, "12"},
         {"full-width minus, point and slash", text("－．／"), true, "-./"},
         {"full-width space", text("　"), true, " "},
@@ -372,8 +412,7 @@ TEST(Erasing, DrawingAShapeAgainInThePageColourLeavesNoFringe) {
 }
 
 TEST(Pictures, OneThatCannotBeWrittenEndsTheRunWithAMessageNamingIt) {
-    const char* bin = std::getenv("LESSONS_BIN");
-    if (!bin) GTEST_SKIP() << "LESSONS_BIN names the build directory";
+    if (!std::getenv("LESSONS_BIN")) GTEST_SKIP() << "LESSONS_BIN names the build directory";
     struct Case {
         const char* args;
         const char* file;
@@ -383,14 +422,32 @@ TEST(Pictures, OneThatCannotBeWrittenEndsTheRunWithAMessageNamingIt) {
         {"--shot /dev/full", "/dev/full"},            // made, but the writing fails
     };
     for (const Case& c : cases) {
-        const std::string command = std::string(bin) + "/orvane --headless --keys 1 " + c.args + " 2>&1";
-        std::FILE* run = popen(command.c_str(), "r");
-        ASSERT_NE(run, nullptr);
-        std::string output;
-        char buf[256];
-        while (std::fgets(buf, sizeof buf, run)) output += buf;
-        const int status = pclose(run);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) != 0) << c.args;
-        EXPECT_NE(output.find(c.file), std::string::npos) << c.args << ": " << output;
+        const ProgramRun r = run_program("", std::string("orvane --headless --keys 1 ") + c.args);
+        EXPECT_TRUE(r.status > 0) << c.args;
+        EXPECT_NE(r.output.find(c.file), std::string::npos) << c.args << ": " << r.output;
     }
+}
+
+// An empty name is no name: a usage error, never a run that writes nothing
+// and reports success.
+TEST(CommandLine, EmptyFileNamesAreUsageErrors) {
+    if (!std::getenv("LESSONS_BIN")) GTEST_SKIP() << "LESSONS_BIN names the build directory";
+    for (const char* option : {"--shot", "--frames", "--trace"}) {
+        const ProgramRun r = run_program("", std::string("telmira --headless --keys 9 ") + option + " ''");
+        EXPECT_EQ(r.status, 64) << option;
+        EXPECT_NE(r.output.find("usage:"), std::string::npos) << option << ": " << r.output;
+    }
+}
+
+// Without a display a program must not wait unseen for keys: it ends at once
+// and says how to run without one, and writes no picture.
+TEST(Window, WithoutADisplayTheProgramEndsAndPointsToHeadless) {
+    if (!std::getenv("LESSONS_BIN")) GTEST_SKIP() << "LESSONS_BIN names the build directory";
+    const std::string shot = testing::TempDir() + "no_display.png";
+    std::remove(shot.c_str());
+    const ProgramRun r = run_program("env -u DISPLAY -u WAYLAND_DISPLAY -u XDG_RUNTIME_DIR -u SDL_VIDEODRIVER timeout 10",
+                              "telmira --keys 1 --shot " + shot);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.output, "Telmira: there is no display to show the window on; --headless runs without one\n");
+    EXPECT_FALSE(std::filesystem::exists(shot));
 }

@@ -19,8 +19,9 @@ int lesson_main(int argc, char** argv, const char* title_utf8) {
         return 64;
     }
     try {
-        if (!options.frames_dir.empty()) std::filesystem::create_directories(options.frames_dir);
+        // The window first: a run that cannot show one leaves no files behind.
         platform::Platform runtime(options);
+        if (!options.frames_dir.empty()) std::filesystem::create_directories(options.frames_dir);
         Program program(runtime, cp932::from_utf8(title_utf8));
         return program.run();
     } catch (const std::exception& e) {
