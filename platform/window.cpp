@@ -11,6 +11,7 @@
 #include "canvas.h"
 #include "key_events.h"
 #include "platform.h"
+#include "x_errors.h"
 
 namespace platform {
 namespace {
@@ -36,29 +37,46 @@ std::string display_drivers() {
     return list;
 }
 
+// SDL's reason for the last failure, never empty: a message that ends in
+// nothing tells the user nothing.
+std::string sdl_reason() {
+    const std::string reason = SDL_GetError();
+    if (!reason.empty()) return reason;
+    return std::string("the ") + (SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "video") +
+           " driver gave no reason";
+}
+
 }  // namespace
 
 Window::Window(const std::string& title) {
-    // The page is copied into the window as a plain picture: no graphics
-    // acceleration (and none of its libraries) is needed for that.
-    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     // No X input method server for this window: the programs read single
     // keys, and an input method that is on would hold them back.
     setenv("XMODIFIERS", "@im=none", 1);
+    pass_over_late_wakeups();
     SDL_SetHint(SDL_HINT_VIDEODRIVER, display_drivers().c_str());
     const bool shown = SDL_Init(SDL_INIT_VIDEO) == 0;
     if (!shown || is_windowless(SDL_GetCurrentVideoDriver())) {
         if (shown) SDL_Quit();
         throw std::runtime_error(kNoDisplay);
     }
+    // The page is copied into the window as a plain picture: on X the
+    // window's own framebuffer does that with no graphics acceleration (and
+    // none of its libraries). Wayland has no such framebuffer: there SDL
+    // copies through a texture, which this hint would forbid.
+    if (std::string_view(SDL_GetCurrentVideoDriver()) == "x11") SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     // Start as large as the desktop allows, so that the page fits also
     // where no window manager maximises the window.
     SDL_Rect area{0, 0, 1440, 900};
     if (SDL_GetDisplayUsableBounds(0, &area) != 0) area = SDL_Rect{0, 0, 1440, 900};
     window_ = SDL_CreateWindow(title.c_str(), area.x, area.y, area.w, area.h,
-                               SDL_WINDOW_RESIZABLE | SDL_WINDOW_MAXIMIZED | SDL_WINDOW_ALLOW_HIGHDPI);
-    if (!window_) throw std::runtime_error(std::string("cannot open a window: ") + SDL_GetError());
-    if (!SDL_GetWindowSurface(window_)) throw std::runtime_error(std::string("cannot draw in the window: ") + SDL_GetError());
+                               SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
+    if (!window_) throw std::runtime_error("cannot open a window: " + sdl_reason());
+    // Maximised only once it exists: a window created maximised at the
+    // desktop's size shows its first picture at that size, and a Wayland
+    // compositor that gave it a smaller one (its panel takes the rest)
+    // ends the connection for it.
+    SDL_MaximizeWindow(window_);
+    if (!SDL_GetWindowSurface(window_)) throw std::runtime_error("cannot draw in the window: " + sdl_reason());
     // Text input is on by default; off, no input method sees the keys.
     SDL_StopTextInput();
 }
@@ -71,8 +89,10 @@ Window::~Window() {
 void Window::maximize() { SDL_MaximizeWindow(window_); }
 
 double Window::fitting_scale() const {
-    int w = 0, h = 0;
-    SDL_GetWindowSizeInPixels(window_, &w, &h);
+    // The surface the page is copied into, not the window's pixels: on a
+    // Wayland output at scale 2 that surface is in points, half as large.
+    SDL_Surface* target = SDL_GetWindowSurface(window_);
+    const int w = target ? target->w : 0, h = target ? target->h : 0;
     double s = std::min(w / static_cast<double>(kPageWidth), h / static_cast<double>(kPageHeight));
     return s > 0.05 ? s : 0.05;
 }
