@@ -75,7 +75,7 @@ Window::Window(const std::string& title) {
     // desktop's size shows its first picture at that size, and a Wayland
     // compositor that gave it a smaller one (its panel takes the rest)
     // ends the connection for it.
-    SDL_MaximizeWindow(window_);
+    maximize();
     if (!SDL_GetWindowSurface(window_)) throw std::runtime_error("cannot draw in the window: " + sdl_reason());
     // Text input is on by default; off, no input method sees the keys.
     SDL_StopTextInput();

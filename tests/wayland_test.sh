@@ -20,15 +20,11 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "$*"; [ -s "$work/program.out" ] && { echo "--- the program printed:"; cat "$work/program.out"; }; exit 1; }
 
-# Xvfb picks a free display itself, so that runs in parallel never share one.
 # Keys never repeat, in X or in weston: on a busy machine a key sent through
 # XTest can be held long enough to repeat, and a figure one step further on
 # is another picture.
-Xvfb -displayfd 3 -screen 0 1440x900x24 -nolisten tcp -r 3>"$numfile" >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$numfile" ] && break; sleep 0.1; done
-[ -s "$numfile" ] || fail "Xvfb did not start"
-export DISPLAY=:$(head -n1 "$numfile")
+. "$(dirname "$0")/xvfb.sh"
+start_xvfb "$numfile" 1440x900 -r || fail "Xvfb did not start"
 
 # weston's output fills the X screen; at scale 2 it has half as many points.
 export XDG_RUNTIME_DIR=$work/runtime

@@ -8,15 +8,10 @@ set -u
 bin=$1
 mode=${2:-}
 command -v Xvfb >/dev/null || { echo "Xvfb is missing"; exit 1; }
-# Xvfb picks a free display itself and writes its number, so that runs in
-# parallel never share one.
+. "$(dirname "$0")/xvfb.sh"
 numfile=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp 3>"$numfile" >/dev/null 2>&1 &
-xvfb=$!
 trap 'kill $xvfb 2>/dev/null; rm -f "$numfile"' EXIT
-for i in $(seq 100); do [ -s "$numfile" ] && break; sleep 0.1; done
-[ -s "$numfile" ] || { echo "Xvfb did not start"; exit 1; }
-export DISPLAY=:$(head -n1 "$numfile")
+start_xvfb "$numfile" 1600x1000 || { echo "Xvfb did not start"; exit 1; }
 status=0
 "$bin/late_wakeup" || status=1
 for program in telmira sundrel orvane; do
